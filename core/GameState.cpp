@@ -1,0 +1,18 @@
+// The game state with its values at start-up.
+#include "core/GameState.h"
+
+namespace core {
+
+std::int32_t TreasureTotal = 1;
+std::int32_t TreasuresFound = 0;
+std::int32_t BoardWidth = 4;
+std::int32_t BoardHeight = 4;
+std::int32_t BoardLeft = 0;
+std::int32_t BoardTop = 0;
+bool GameRunning = false;
+std::int32_t MoveCount = 0;
+float StartTicks = 0.0f;
+float ElapsedSeconds = 0.0f;
+TCell* Cells[MaxBoardSide][MaxBoardSide] = {};
+
+}  // namespace core

@@ -1,0 +1,15 @@
+// Line counts: treasures on a cell's row, column and both diagonals, to the board's edges.
+#pragma once
+
+#include <cstdint>
+
+namespace core {
+
+// Treasures on the queen lines of (col, row), the cell itself excluded.
+std::int32_t CountLineTreasures(int col, int row);
+// The same count over treasures the player has already opened.
+std::int32_t CountFoundOnLines(int col, int row);
+// Whether (c, r) lies on the queen lines of (col, row); the cell itself does.
+bool OnQueenLines(int col, int row, int c, int r);
+
+}  // namespace core
