@@ -1,0 +1,40 @@
+// The three cell pictures: closed sand, known empty green, and the treasure box on sand.
+#include "picture_kit.h"
+#include "pictures.h"
+
+namespace pictures {
+
+namespace {
+
+constexpr int CellSize = 48;   // a cell widget is 48 x 48; its pictures are never scaled
+
+QImage flat(QRgb colour)
+{
+    QImage image(CellSize, CellSize, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+QImage makeNoKnow()
+{
+    return flat(Sand);
+}
+
+QImage makeEmpty()
+{
+    return flat(EmptyGreen);
+}
+
+QImage makeTreasure()
+{
+    QImage figure = canvas(CellSize, CellSize);
+    QPainter painter(&figure);
+    drawTreasureBox(painter);
+    painter.end();
+    // The box stands on the closed cell's own sand, so opening a treasure keeps the ground.
+    return onGround(figure, Sand);
+}
+
+} // namespace pictures

@@ -1,0 +1,287 @@
+// Self-check of the written pictures: sizes, exact colours, keys, margins and figure shapes.
+#include "picture_kit.h"
+#include "pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+#include <cstdio>
+#include <functional>
+
+namespace pictures {
+
+namespace {
+
+class Checker {
+public:
+    explicit Checker(QString folder) : folder_(std::move(folder)) {}
+
+    int faults() const { return faults_; }
+
+    void fault(const QString &file, const QString &what)
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(what));
+        ++faults_;
+    }
+
+    // Loads a picture and checks its size; a null image means the caller stops there.
+    QImage load(const QString &file, int width, int height)
+    {
+        QImage image(QDir(folder_).filePath(file));
+        if (image.isNull()) {
+            fault(file, "missing or unreadable");
+            return {};
+        }
+        if (image.width() != width || image.height() != height) {
+            fault(file, QString("is %1 x %2, should be %3 x %4")
+                            .arg(image.width()).arg(image.height()).arg(width).arg(height));
+            return {};
+        }
+        return image;
+    }
+
+    QString folder() const { return folder_; }
+
+private:
+    QString folder_;
+    int faults_ = 0;
+};
+
+QString hex(QRgb c)
+{
+    return QString("#%1").arg(c & 0xFFFFFF, 6, 16, QChar('0'));
+}
+
+// The rectangle holding every pixel of `frame` that differs from `key`.
+QRect figureBounds(const QImage &frame, QRgb key)
+{
+    QRect bounds;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            if (frame.pixel(x, y) != key)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// Key pixels that cannot be reached from the frame's border through key pixels: holes that
+// would show the button's background through the middle of the figure.
+int enclosedKeyPixels(const QImage &image, QRgb key)
+{
+    const int w = image.width(), h = image.height();
+    QList<bool> seen(w * h, false);
+    QList<QPoint> todo;
+    for (int x = 0; x < w; ++x)
+        todo << QPoint(x, 0) << QPoint(x, h - 1);
+    for (int y = 0; y < h; ++y)
+        todo << QPoint(0, y) << QPoint(w - 1, y);
+    while (!todo.isEmpty()) {
+        const QPoint p = todo.takeLast();
+        if (p.x() < 0 || p.y() < 0 || p.x() >= w || p.y() >= h || seen[p.y() * w + p.x()] ||
+            image.pixel(p) != key)
+            continue;
+        seen[p.y() * w + p.x()] = true;
+        todo << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
+    }
+    int enclosed = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            enclosed += image.pixel(x, y) == key && !seen[y * w + x];
+    return enclosed;
+}
+
+void checkFlat(Checker &c, const QString &file, QRgb colour)
+{
+    const QImage image = c.load(file, 48, 48);
+    if (image.isNull())
+        return;
+    if (image.hasAlphaChannel())
+        c.fault(file, "has an alpha channel; cell pictures are opaque");
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x)
+            if (image.pixel(x, y) != colour) {
+                c.fault(file, QString("pixel %1,%2 is %3, not %4").arg(x).arg(y)
+                                  .arg(hex(image.pixel(x, y)), hex(colour)));
+                return;
+            }
+}
+
+void checkTreasure(Checker &c)
+{
+    const QString file = "imgTreasure.png";
+    const QImage image = c.load(file, 48, 48);
+    if (image.isNull())
+        return;
+    const QRect drawing(6, 6, 36, 37);   // columns 6..41, rows 6..42
+    int margin = 0, dark = 0, digitArea = 0;
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (!drawing.contains(x, y) && p != Sand)
+                ++margin;
+            // Yellow digits need a mid to dark ground where they fall (columns 8..40, rows 9..40).
+            if (x >= 8 && x <= 40 && y >= 9 && y <= 40) {
+                ++digitArea;
+                dark += qGray(p) < 120;
+            }
+        }
+    if (margin)
+        c.fault(file, QString("%1 pixels outside columns 6..41, rows 6..42 are not sand").arg(margin));
+    if (dark * 10 < digitArea * 6)
+        c.fault(file, QString("only %1 of %2 pixels under the digits are dark").arg(dark).arg(digitArea));
+    if (figureBounds(image, Sand).width() < 30)
+        c.fault(file, "the box is too small");
+}
+
+// A strip: key at every frame's bottom left, frames 0 = 1 and 2 = 3, the grey drawing in the
+// same place as the coloured one, and the named points left transparent.
+void checkStrip(Checker &c, const QString &file, const QList<QPoint> &transparentPoints)
+{
+    const QImage image = c.load(file, FrameSize * StripFrames, FrameSize);
+    if (image.isNull())
+        return;
+    QImage frames[StripFrames];
+    for (int k = 0; k < StripFrames; ++k) {
+        frames[k] = image.copy(k * FrameSize, 0, FrameSize, FrameSize);
+        if (frames[k].pixel(0, FrameSize - 1) != WindowColour)
+            c.fault(file, QString("frame %1's bottom-left pixel is not the window colour").arg(k));
+    }
+    if (frames[0] != frames[1] || frames[2] != frames[3])
+        c.fault(file, "frames 0 and 1, or 2 and 3, differ");
+    int moved = 0, figure = 0;
+    for (int y = 0; y < FrameSize; ++y)
+        for (int x = 0; x < FrameSize; ++x) {
+            const bool colourShows = frames[0].pixel(x, y) != WindowColour;
+            moved += colourShows != (frames[2].pixel(x, y) != WindowColour);
+            figure += colourShows;
+        }
+    if (moved)
+        c.fault(file, QString("the grey drawing differs in shape from the coloured one at %1 pixels").arg(moved));
+    if (figure < 60 || figure > FrameSize * FrameSize * 3 / 4)
+        c.fault(file, QString("implausible figure of %1 pixels").arg(figure));
+    for (QPoint p : transparentPoints)
+        if (frames[0].pixel(p) != WindowColour)
+            c.fault(file, QString("pixel %1,%2 should be transparent").arg(p.x()).arg(p.y()));
+}
+
+void checkNumTreasures(Checker &c)
+{
+    const QString file = "sbtNumTreasures.png";
+    const QImage image = c.load(file, FrameSize, FrameSize);
+    if (image.isNull())
+        return;
+    if (image.pixel(0, FrameSize - 1) != MagentaKey)
+        c.fault(file, "bottom-left pixel is not magenta");
+    const QRect box = figureBounds(image, MagentaKey);
+    if (box.width() < 27 || box.width() > 31 || box.height() < 28 || box.height() > 32)
+        c.fault(file, QString("box is %1 x %2, should be about 29 x 30").arg(box.width()).arg(box.height()));
+    if (std::abs(box.center().x() - 19) > 1 || std::abs(box.center().y() - 19) > 1)
+        c.fault(file, "box is not centred");
+    if (enclosedKeyPixels(image, MagentaKey))
+        c.fault(file, "magenta holes inside the box");
+}
+
+void checkHint(Checker &c)
+{
+    const QString file = "sbtHint.png";
+    const QImage image = c.load(file, 32, 32);
+    if (image.isNull())
+        return;
+    if (image.format() != QImage::Format_Indexed8 || image.colorCount() != 256)
+        c.fault(file, "is not stored with a 256-entry palette");
+    if (image.pixel(0, 31) != HintKey)
+        c.fault(file, "bottom-left pixel is not the light grey key");
+    if (const int holes = enclosedKeyPixels(image, HintKey))
+        c.fault(file, QString("%1 key-grey pixels inside the bulb").arg(holes));
+}
+
+void checkStop(Checker &c)
+{
+    const QString file = "sbtStop.png";
+    const QImage image = c.load(file, 32, 32);
+    if (image.isNull())
+        return;
+    const QList<QRgb> vga = vgaPalette();
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            if (!vga.contains(image.pixel(x, y))) {
+                c.fault(file, QString("pixel %1,%2 is not a VGA colour").arg(x).arg(y));
+                return;
+            }
+    if (image.pixel(0, 31) != StopKey)
+        c.fault(file, "bottom-left pixel is not black");
+    if (const int holes = enclosedKeyPixels(image, StopKey))
+        c.fault(file, QString("%1 black pixels inside the octagon").arg(holes));
+    // The sign fills the frame but for a one-pixel margin: its middle rows and columns run
+    // from 1 to 30, and the margin itself is black.
+    for (int m : {15, 16}) {
+        for (int i = 1; i <= 30; ++i)
+            if (image.pixel(i, m) == StopKey || image.pixel(m, i) == StopKey)
+                c.fault(file, QString("the sign does not reach the margin at row/column %1").arg(m));
+        if (image.pixel(0, m) != StopKey || image.pixel(31, m) != StopKey ||
+            image.pixel(m, 0) != StopKey || image.pixel(m, 31) != StopKey)
+            c.fault(file, "the one-pixel margin is not black");
+    }
+}
+
+void checkIcon(Checker &c, int size)
+{
+    const QString file = QString("icon%1.png").arg(size);
+    const QImage image = c.load(file, size, size);
+    if (image.isNull())
+        return;
+    int transparent = 0, partial = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const int a = qAlpha(image.pixel(x, y));
+            transparent += a == 0;
+            partial += a != 0 && a != 255;
+        }
+    if (partial)
+        c.fault(file, QString("%1 half-transparent pixels").arg(partial));
+    const double share = double(transparent) / (size * size);
+    if (share < 0.5 || share > 0.72)
+        c.fault(file, QString("%1% transparent, should be about three fifths").arg(int(share * 100)));
+}
+
+void checkResourceList(Checker &c, const QStringList &files)
+{
+    QFile qrc(QDir(c.folder()).filePath("pictures.qrc"));
+    if (!qrc.open(QIODevice::ReadOnly)) {
+        c.fault("pictures.qrc", "missing");
+        return;
+    }
+    const QString text = QString::fromUtf8(qrc.readAll());
+    if (!text.contains("prefix=\"/assets\""))
+        c.fault("pictures.qrc", "prefix is not /assets");
+    for (const QString &f : files)
+        if (!text.contains("<file>" + f + "</file>"))
+            c.fault("pictures.qrc", f + " is not listed");
+}
+
+} // namespace
+
+int checkPictures(const QString &folder)
+{
+    Checker c(folder);
+    checkFlat(c, "imgNoKnow.png", Sand);
+    checkFlat(c, "imgEmpty.png", EmptyGreen);
+    checkTreasure(c);
+    checkStrip(c, "sbtStartNewGame.png", {});
+    checkStrip(c, "sbtCreateNewSizeGame.png", {QPoint(17, 15), QPoint(10, 20)});
+    checkStrip(c, "sbtHelp.png", {QPoint(19, 12)});
+    checkStrip(c, "sbtExit.png", {});
+    checkNumTreasures(c);
+    checkHint(c);
+    checkStop(c);
+    for (int size : {16, 32, 48, 64, 128, 256})
+        checkIcon(c, size);
+    checkResourceList(c, QDir(folder).entryList({"*.png"}, QDir::Files, QDir::Name));
+    if (c.faults() == 0)
+        std::printf("all pictures in %s are sound\n", qPrintable(folder));
+    return c.faults();
+}
+
+} // namespace pictures

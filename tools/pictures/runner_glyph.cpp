@@ -1,0 +1,94 @@
+// The exit button's glyph: a figure running off to the right, arms and legs flung wide.
+#include "picture_kit.h"
+#include "pictures.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+
+#include <initializer_list>
+
+namespace pictures {
+
+namespace {
+
+struct RunnerColours {
+    QColor light, dark, far, outline, glint;
+};
+
+const RunnerColours RunnerInColour{QColor(0xFF, 0x6A, 0x50), QColor(0xC0, 0x12, 0x0C),
+                                   QColor(0x98, 0x10, 0x0C), QColor(0x4A, 0x04, 0x04),
+                                   QColor(0xFF, 0xC0, 0xA8, 190)};
+const RunnerColours RunnerInGrey{QColor(0xEE, 0xEE, 0xEE), QColor(0xA4, 0xA4, 0xA4),
+                                 QColor(0x8C, 0x8C, 0x8C), QColor(0x48, 0x48, 0x48),
+                                 QColor(0xFF, 0xFF, 0xFF, 200)};
+
+QPainterPath limb(std::initializer_list<QPointF> joints)
+{
+    QPainterPath path;
+    bool first = true;
+    for (QPointF j : joints) {
+        if (first)
+            path.moveTo(j);
+        else
+            path.lineTo(j);
+        first = false;
+    }
+    return path;
+}
+
+// One body part: a dark outline drawn first, then the part itself, so each part nearer the
+// viewer cuts cleanly across the ones behind it.
+void part(QPainter &p, const QPainterPath &path, double width, const QBrush &brush,
+          const QColor &outline)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(outline, width + 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.setPen(QPen(brush, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+}
+
+QImage runnerFrame(const RunnerColours &c)
+{
+    QImage figure = canvas(FrameSize, FrameSize);
+    QPainter p(&figure);
+    smooth(p);
+    QLinearGradient lit(QPointF(8, 4), QPointF(30, 34));
+    lit.setColorAt(0.0, c.light);
+    lit.setColorAt(1.0, c.dark);
+
+    // Joints of the pose, leaning forward: neck high and to the right of the hips.
+    const QPointF neck(23.6, 11.6), hip(16.4, 21.4), shoulder(22.4, 13.4);
+    const QPainterPath backArm = limb({shoulder, QPointF(15.6, 13.2), QPointF(9.2, 16.4)});
+    const QPainterPath backLeg = limb({hip, QPointF(11.4, 26.8), QPointF(5.0, 28.2),
+                                       QPointF(4.0, 26.4)});
+    const QPainterPath torso = limb({neck, hip});
+    const QPainterPath frontLeg = limb({hip, QPointF(23.8, 25.0), QPointF(25.6, 33.4),
+                                        QPointF(29.6, 33.6)});
+    const QPainterPath frontArm = limb({shoulder, QPointF(28.2, 16.4), QPointF(33.8, 12.0)});
+
+    part(p, backArm, 3.0, c.far, c.outline);
+    part(p, backLeg, 3.6, c.far, c.outline);
+    part(p, torso, 5.6, lit, c.outline);
+    p.setPen(QPen(c.outline, 1.1));
+    p.setBrush(lit);
+    p.drawEllipse(QPointF(26.6, 7.0), 3.9, 3.9);
+    part(p, frontLeg, 3.6, lit, c.outline);
+    part(p, frontArm, 3.0, lit, c.outline);
+    // Light catches the runner's back and the top of the head.
+    p.setPen(QPen(c.glint, 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(neck + QPointF(-1.8, -0.6), hip + QPointF(-2.0, -1.4));
+    p.drawArc(QRectF(23.6, 4.0, 5.6, 5.6), 100 * 16, 70 * 16);
+    p.end();
+    return keyed(figure, WindowColour, WindowColour);
+}
+
+} // namespace
+
+QImage makeExit()
+{
+    return strip(runnerFrame(RunnerInColour), runnerFrame(RunnerInGrey));
+}
+
+} // namespace pictures
