@@ -5,7 +5,9 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include <array>
 #include <initializer_list>
+#include <utility>
 
 namespace pictures {
 
@@ -36,14 +38,18 @@ QPainterPath limb(std::initializer_list<QPointF> joints)
     return path;
 }
 
-// One body part: a dark outline drawn first, then the part itself, so each part nearer the
-// viewer cuts cleanly across the ones behind it.
-void part(QPainter &p, const QPainterPath &path, double width, const QBrush &brush,
-          const QColor &outline)
+// Body parts are drawn as their dark outline first and then their colour; parts in one group
+// share one silhouette, while the far limbs behind are outlined on their own.
+void outline(QPainter &p, const QPainterPath &path, double width, const QColor &colour)
 {
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(outline, width + 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(colour, width + 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
+}
+
+void paint(QPainter &p, const QPainterPath &path, double width, const QBrush &brush)
+{
+    p.setBrush(Qt::NoBrush);
     p.setPen(QPen(brush, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
 }
@@ -67,14 +73,21 @@ QImage runnerFrame(const RunnerColours &c)
                                         QPointF(29.6, 33.6)});
     const QPainterPath frontArm = limb({shoulder, QPointF(28.2, 16.4), QPointF(33.8, 12.0)});
 
-    part(p, backArm, 3.0, c.far, c.outline);
-    part(p, backLeg, 3.6, c.far, c.outline);
-    part(p, torso, 5.6, lit, c.outline);
-    p.setPen(QPen(c.outline, 1.1));
+    for (const auto &[path, width] : {std::pair{backArm, 3.0}, std::pair{backLeg, 3.6}}) {
+        outline(p, path, width, c.outline);
+        paint(p, path, width, c.far);
+    }
+    QPainterPath head;
+    head.addEllipse(QPointF(26.6, 7.0), 3.9, 3.9);
+    const std::array<std::pair<QPainterPath, double>, 3> near{
+        std::pair{torso, 5.6}, std::pair{frontLeg, 3.6}, std::pair{frontArm, 3.0}};
+    for (const auto &[path, width] : near)
+        outline(p, path, width, c.outline);
+    p.setPen(QPen(c.outline, 1.6));
     p.setBrush(lit);
-    p.drawEllipse(QPointF(26.6, 7.0), 3.9, 3.9);
-    part(p, frontLeg, 3.6, lit, c.outline);
-    part(p, frontArm, 3.0, lit, c.outline);
+    p.drawPath(head);
+    for (const auto &[path, width] : near)
+        paint(p, path, width, lit);
     // Light catches the runner's back and the top of the head.
     p.setPen(QPen(c.glint, 1.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);

@@ -32,9 +32,9 @@ const StarColours StarInGrey{QColor(0xD4, 0xDC, 0xE8), QColor(0x9C, 0xA8, 0xBC),
 
 QPainterPath starBurst(QPointF centre)
 {
-    constexpr std::array<double, 7> Reach{17.2, 13.6, 16.4, 12.8, 17.6, 14.2, 15.4};
+    constexpr std::array<double, 7> Reach{18.0, 14.6, 17.4, 13.8, 18.2, 15.2, 16.4};
     constexpr std::array<double, 7> Turn{0.00, 0.10, -0.06, 0.08, 0.03, -0.09, 0.05};
-    constexpr std::array<double, 7> Waist{8.2, 9.4, 7.8, 9.0, 8.6, 7.6, 9.2};
+    constexpr std::array<double, 7> Waist{10.4, 11.6, 10.0, 11.2, 10.8, 9.8, 11.4};
     constexpr double Step = 2.0 * std::numbers::pi / 7.0;
     QPainterPath path;
     for (int k = 0; k < 7; ++k) {
@@ -62,11 +62,11 @@ QImage starFrame(const StarColours &c)
     QRadialGradient body(centre, 17.0, centre + QPointF(-3, -4));
     body.setColorAt(0.0, c.fillInner);
     body.setColorAt(1.0, c.fillOuter);
-    p.setPen(QPen(c.edge, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    p.setPen(QPen(c.edge, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     p.setBrush(body);
     p.drawPath(star);
 
-    const double r = 8.0;
+    const double r = 7.6;
     QRadialGradient sun(centre, r, centre + QPointF(-2.5, -3.0));
     sun.setColorAt(0.0, c.centreInner);
     sun.setColorAt(1.0, c.centreOuter);
@@ -99,10 +99,10 @@ QImage squareFrame(const QColor &line, const QColor &edge)
     ring.setFillRule(Qt::OddEvenFill);
 
     // The arrow leaves the corner of the line's middle and points down and to the right.
-    const QPointF corner(28, 26), tip(36.2, 34.2);
+    const QPointF corner(28, 26), tip(37.0, 35.0);
     const QPointF along = (tip - corner) / std::hypot(tip.x() - corner.x(), tip.y() - corner.y());
     const QPointF across(-along.y(), along.x());
-    const QPointF headBase = tip - 5.6 * along;
+    const QPointF headBase = tip - 6.2 * along;
     QPainterPath shaft;
     shaft.moveTo(corner);
     shaft.lineTo(headBase);
@@ -112,8 +112,8 @@ QImage squareFrame(const QColor &line, const QColor &edge)
     QPainterPath arrow = stroker.createStroke(shaft);
     QPainterPath head;
     head.moveTo(tip);
-    head.lineTo(headBase + 3.6 * across);
-    head.lineTo(headBase - 3.6 * across);
+    head.lineTo(headBase + 4.0 * across);
+    head.lineTo(headBase - 4.0 * across);
     head.closeSubpath();
     arrow = arrow.united(head);
 

@@ -14,10 +14,10 @@ namespace {
 // The box stands BoxHeight tall below the lid. Everything stays inside x 6..42, y 6..43, so the
 // cell keeps a sand margin of at least five pixels on every side.
 const QPointF Back(25.0, 6.6);
-const QPointF Left(6.6, 13.2);
-const QPointF Right(41.4, 14.0);
-const QPointF Front = Left + Right - Back;   // (23.0, 20.6)
-constexpr double BoxHeight = 21.6;
+const QPointF Left(6.6, 12.2);
+const QPointF Right(41.4, 13.0);
+const QPointF Front = Left + Right - Back;   // (23.0, 18.6)
+constexpr double BoxHeight = 23.6;
 const QPointF Down(0.0, BoxHeight);
 
 constexpr double StrapHalf = 0.085;   // half a strap's width, as a fraction of a lid side
@@ -63,7 +63,7 @@ void drawLid(QPainter &p)
 {
     QLinearGradient wood(Back, Front);
     wood.setColorAt(0.0, QColor(0xF0, 0xCB, 0x8E));
-    wood.setColorAt(1.0, QColor(0xC4, 0x8A, 0x4C));
+    wood.setColorAt(1.0, QColor(0xB8, 0x7E, 0x44));
     fill(p, patch(lid, 0, 1, 0, 1), wood);
     // Planks run from the left edge to the right one; their seams are faint darker lines.
     for (double u : {0.27, 0.73})
