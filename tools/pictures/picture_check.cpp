@@ -9,7 +9,7 @@
 #include <QRect>
 
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
 
 namespace pictures {
 

@@ -184,13 +184,6 @@ int nearestIndex(QRgb colour, const QList<QRgb> &palette, QRgb skip)
     return best;
 }
 
-QColor mix(const QColor &a, const QColor &b, double t)
-{
-    auto lerp = [t](int x, int y) { return int(x + (y - x) * t + 0.5); };
-    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
-                  lerp(a.alpha(), b.alpha()));
-}
-
 bool savePng(const QImage &image, const QString &path)
 {
     QImageWriter writer(path, "png");

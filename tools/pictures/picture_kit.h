@@ -50,9 +50,6 @@ QList<QRgb> vgaPalette();
 // Nearest colour in `palette`, skipping `skip` (pass 0 to skip nothing: it has no alpha).
 int nearestIndex(QRgb colour, const QList<QRgb> &palette, QRgb skip = 0);
 
-// Colour a third of the way from `a` to `b`, etc.: linear mix, t in [0, 1].
-QColor mix(const QColor &a, const QColor &b, double t);
-
 // Saves a PNG; returns false and prints the reason on failure.
 bool savePng(const QImage &image, const QString &path);
 
