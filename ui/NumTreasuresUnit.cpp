@@ -1,0 +1,162 @@
+// The treasure-count picker: a red strip with a slider, confirmed by a click on the strip.
+#include "ui/NumTreasuresUnit.h"
+
+#include "core/Choices.h"
+#include "core/GameState.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QRect>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QToolTip>
+
+TfrmNumTreasures* frmNumTreasures = nullptr;
+
+namespace {
+
+// The picker's look, as the game has always drawn it: a narrow red strip, a little see-through.
+constexpr QSize PickerSize(64, 350);
+constexpr QRect SliderGeometry(2, 0, 41, 346);
+const QColor PickerColour(255, 0, 0);
+constexpr double PickerOpacity = 200.0 / 255.0;
+
+// The slider counts from one treasure; its largest count is set each time the picker opens,
+// and four (the 4 x 4 board's largest) stands until then.
+constexpr int FewestTreasures = 1;
+constexpr int LaidOutMaximum = 4;
+
+// Room left for the main window's title bar between its outer frame and the picker button.
+constexpr int TitleBarAllowance = 28;
+
+// The number shown while dragging stands this far right of the slider.
+constexpr int TipGap = 2;
+
+}  // namespace
+
+TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical, parent) {
+    setObjectName("tbNumTreasures");
+    // A vertical slider keeps its minimum at the bottom unless its appearance is inverted.
+    setInvertedAppearance(true);
+    setRange(FewestTreasures, LaidOutMaximum);
+    setValue(FewestTreasures);
+    setPageStep(1);
+    setSingleStep(0);
+    setTickPosition(QSlider::TicksBothSides);
+    setTickInterval(1);
+    // Without focus no key reaches the slider, so PageDown, Home and End cannot move it either.
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip("Выберите число кладов на поле");
+    // The slider stands on a face of its own, as a control, so its ticks show against the red.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    setPalette(face);
+    setAutoFillBackground(true);
+    // A click on the slider is never a click on the picker's background.
+    setAttribute(Qt::WA_NoMousePropagation);
+
+    connect(this, &QSlider::sliderMoved, this, &TNumTreasuresSlider::ShowPositionTip);
+    connect(this, &QSlider::sliderReleased, this, [] { QToolTip::hideText(); });
+}
+
+void TNumTreasuresSlider::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+
+    const QRect thumb = ThumbRect();
+    const QPoint at = event->position().toPoint();
+    if (thumb.contains(at)) {
+        QSlider::mousePressEvent(event);  // the thumb is grabbed and follows the mouse
+        return;
+    }
+    // The track: one step toward the press, and no repeat while the button stays down
+    // (QSlider's own press would keep stepping after half a second).
+    const bool belowThumb = at.y() > thumb.center().y();
+    triggerAction(belowThumb == invertedAppearance() ? SliderPageStepAdd : SliderPageStepSub);
+}
+
+QRect TNumTreasuresSlider::ThumbRect() const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+}
+
+void TNumTreasuresSlider::keyPressEvent(QKeyEvent* event) { event->ignore(); }
+
+void TNumTreasuresSlider::paintEvent(QPaintEvent* event) {
+    QSlider::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TNumTreasuresSlider::ShowPositionTip(int position) {
+    const QRect thumb = ThumbRect();
+    QToolTip::showText(mapToGlobal(QPoint(width() + TipGap, thumb.top())),
+                       QString::number(position), this);
+}
+
+TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
+      tbNumTreasures(new TNumTreasuresSlider(this)) {
+    setObjectName("frmNumTreasures");
+    setFixedSize(PickerSize);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, PickerColour);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    // Window systems without partial opacity show the picker opaque.
+    setWindowOpacity(PickerOpacity);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(" CLOSE");
+    tbNumTreasures->setGeometry(SliderGeometry);
+}
+
+void TfrmNumTreasures::OpenFor(int maximum, QPoint topLeft) {
+    tbNumTreasures->setMaximum(maximum);
+    tbNumTreasures->setValue(FewestTreasures);
+    move(topLeft);
+    show();
+}
+
+void TfrmNumTreasures::mousePressEvent(QMouseEvent* event) {
+    leftPressedOnForm_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void TfrmNumTreasures::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const bool click = leftPressedOnForm_ && rect().contains(event->position().toPoint());
+    leftPressedOnForm_ = false;
+    if (click) FormClick();
+}
+
+void TfrmNumTreasures::FormClick() {
+    // A picker left open during a game still counts: the running game gets the new target.
+    const int position = tbNumTreasures->value();
+    core::ConfirmTreasureCount(position);
+    hide();
+    emit confirmed(position);
+}
+
+namespace ui {
+
+QPoint PickerPoint(const QWidget& button) {
+    const QWidget& mainWindow = *button.window();
+    const QPoint inClient = button.mapTo(&mainWindow, QPoint(0, 0));
+    return mainWindow.frameGeometry().topLeft() +
+           QPoint(inClient.x(), inClient.y() + button.height() + TitleBarAllowance);
+}
+
+bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button) {
+    if (!core::PickerMayOpen()) return false;
+    picker.OpenFor(core::PickerMaximum(core::BoardWidth), PickerPoint(button));
+    return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,67 @@
+// The size menu: nine square boards in one radio group, popped up under the size button.
+#include "ui/SizeMenu.h"
+
+#include "core/Choices.h"
+#include "core/GameState.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+struct SizeItem {
+    const char* name;
+    const char* caption;  // the single-digit sizes are padded with blanks to line up
+    int tag;              // columns x 100 + rows
+};
+
+constexpr SizeItem SizeItems[] = {
+    {"N4x41", "  4 x  4", 404},    {"N1", "  5 x  5", 505},        {"wh6", "  6 x  6", 606},
+    {"wh7", "  7 x  7", 707},      {"wh8", "  8 x  8", 808},       {"wh9", "  9 x  9", 909},
+    {"N9x111", "10 x 10", 1010},   {"N10x71", "11 x 11", 1111},    {"N10x81", "12 x 12", 1212},
+};
+
+// The board the game starts with, whose item carries the first check mark.
+constexpr int StartUpTag = 404;
+
+}  // namespace
+
+QMenu* CreatePopupMenu1(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName("PopupMenu1");
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (const SizeItem& item : SizeItems) {
+        QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(item.name);
+        action->setData(item.tag);
+        action->setCheckable(true);
+        action->setChecked(item.tag == StartUpTag);
+        group->addAction(action);
+    }
+    return menu;
+}
+
+bool ChooseSizeItem(QAction* sender) {
+    // The exclusive group has already moved the check mark to the chosen item.
+    if (core::ChooseSize(sender->data().toInt())) {
+        sender->setChecked(true);
+        return true;
+    }
+    // Refused: the mark belongs to the item of the board in force, which is still the same.
+    const int boardTag = core::BoardWidth * core::SizeTagBase + core::BoardHeight;
+    if (QActionGroup* group = sender->actionGroup()) {
+        for (QAction* action : group->actions()) {
+            if (action->data().toInt() == boardTag) action->setChecked(true);
+        }
+    }
+    return false;
+}
+
+QPoint SizeMenuPoint(const QWidget& button) { return button.mapToGlobal(QPoint(0, button.height())); }
+
+}  // namespace ui
