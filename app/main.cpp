@@ -1,0 +1,18 @@
+// The program's entry: the application, the platform binding, then the game's own life.
+#include "core/Game.h"
+#include "core/Platform.h"
+#include "ui/QtPlatform.h"
+#include "ui/sound/CueSound.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The taskbar shows the game's icon; the window's title bar shows none.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon64.png")));
+    ui::QtPlatform platform(ui::MakeDesktopSound());
+    core::BindPlatform(platform);
+    core::RunProgram();
+    return 0;
+}

@@ -1,0 +1,14 @@
+// Colour-key transparency: a picture's bottom-left pixel names the colour that is left undrawn.
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+
+namespace ui {
+
+// The picture's key colour: the colour of its bottom-left pixel.
+QRgb KeyColour(const QImage& picture);
+// The picture with exactly the pixels of its key colour made transparent, all others as they are.
+QPixmap KeyedPixmap(const QImage& picture);
+
+}  // namespace ui

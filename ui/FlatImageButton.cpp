@@ -1,0 +1,108 @@
+// A flat image button: no frame until the mouse is over it, a colour-keyed glyph, a hand cursor.
+#include "ui/FlatImageButton.h"
+
+#include "ui/ColourKey.h"
+
+#include <QBrush>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+namespace {
+// A pressed or held-down picture sits this far right and down of its resting place.
+constexpr int PressShift = 1;
+}  // namespace
+
+FlatImageButton::FlatImageButton(QWidget* parent, const QImage& glyph, const QString& hint)
+    : QAbstractButton(parent), glyph_(glyph) {
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(hint);
+}
+
+bool FlatImageButton::IsStrip() const {
+    return glyph_.height() > 0 && glyph_.width() == StripFrames * glyph_.height();
+}
+
+FlatImageButton::Frame FlatImageButton::CurrentFrame() const {
+    if (!isEnabled()) return FrameDisabled;
+    if (isDown()) return FramePressed;
+    if (isChecked()) return FrameHeldDown;
+    return FrameUp;
+}
+
+const QPixmap& FlatImageButton::Prepared(Frame frame) {
+    // A single image stands for every state, so it is prepared once, in the first slot.
+    const int slot = IsStrip() ? frame : FrameUp;
+    QPixmap& pixmap = prepared_[static_cast<std::size_t>(slot)];
+    if (pixmap.isNull() && !glyph_.isNull()) {
+        const int side = glyph_.height();
+        pixmap = KeyedPixmap(IsStrip() ? glyph_.copy(slot * side, 0, side, side) : glyph_);
+    }
+    return pixmap;
+}
+
+void FlatImageButton::PaintEdge(QPainter& painter, bool sunken) const {
+    // A one-pixel edge: light above and left when raised, dark there when sunken.
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    const QColor topLeft = sunken ? dark : light;
+    const QColor bottomRight = sunken ? light : dark;
+    const int r = width() - 1;
+    const int b = height() - 1;
+    painter.setPen(topLeft);
+    painter.drawLine(0, 0, r - 1, 0);
+    painter.drawLine(0, 0, 0, b - 1);
+    painter.setPen(bottomRight);
+    painter.drawLine(0, b, r, b);
+    painter.drawLine(r, 0, r, b);
+}
+
+void FlatImageButton::PaintChecker(QPainter& painter) const {
+    // A toggle left down shows a fine checker of the face and highlight colours behind it.
+    QImage pattern(2, 2, QImage::Format_RGB32);
+    const QRgb face = palette().color(QPalette::Button).rgb();
+    const QRgb highlight = palette().color(QPalette::Light).rgb();
+    pattern.setPixel(0, 0, face);
+    pattern.setPixel(1, 1, face);
+    pattern.setPixel(1, 0, highlight);
+    pattern.setPixel(0, 1, highlight);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), QBrush(pattern));
+}
+
+void FlatImageButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool sunken = isDown() || isChecked();
+    if (isChecked() && !isDown() && !hovered_) PaintChecker(painter);
+    if (sunken) {
+        PaintEdge(painter, true);
+    } else if (hovered_) {
+        PaintEdge(painter, false);
+    }
+    const QPixmap& picture = Prepared(CurrentFrame());
+    if (picture.isNull()) return;
+    const int shift = sunken ? PressShift : 0;
+    painter.drawPixmap((width() - picture.width()) / 2 + shift,
+                       (height() - picture.height()) / 2 + shift, picture);
+}
+
+void FlatImageButton::mousePressEvent(QMouseEvent* event) {
+    emit mouseDown(event->button());
+    QAbstractButton::mousePressEvent(event);
+}
+
+void FlatImageButton::enterEvent(QEnterEvent* event) {
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void FlatImageButton::leaveEvent(QEvent* event) {
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+}  // namespace ui

@@ -1,0 +1,50 @@
+// A flat image button: no frame until the mouse is over it, a colour-keyed glyph, a hand cursor.
+#pragma once
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QPixmap>
+
+#include <array>
+
+namespace ui {
+
+// The glyph is a single image used in every state, or a strip of four square frames side by
+// side: at rest, disabled, pressed, held down. A checkable button is a toggle.
+class FlatImageButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    // Frames of a glyph strip, left to right.
+    enum Frame { FrameUp = 0, FrameDisabled = 1, FramePressed = 2, FrameHeldDown = 3 };
+    static constexpr int StripFrames = 4;
+
+    FlatImageButton(QWidget* parent, const QImage& glyph, const QString& hint);
+
+    // The frame that shows in the button's present state.
+    Frame CurrentFrame() const;
+    // Whether the mouse is over the button, as the button last heard.
+    bool Hovered() const { return hovered_; }
+
+signals:
+    // Any mouse button went down on the button, whatever the button does on release.
+    void mouseDown(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    bool IsStrip() const;
+    // The frame cut out and keyed on first use, then kept.
+    const QPixmap& Prepared(Frame frame);
+    void PaintEdge(QPainter& painter, bool sunken) const;
+    void PaintChecker(QPainter& painter) const;
+
+    QImage glyph_;
+    std::array<QPixmap, StripFrames> prepared_;
+    bool hovered_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,47 @@
+// A board cell on screen: a 48 x 48 picture in the board panel that carries the cell record.
+#pragma once
+
+#include "core/GameState.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+namespace ui {
+
+// Cell widgets are 48 x 48 and stand 49 pixels apart, leaving a line of panel colour between.
+inline constexpr int CellSide = 48;
+inline constexpr int CellPitch = 49;
+
+// Shows a private copy of its picture, opaque and unscaled, and turns a left press and release
+// on itself into one Click, which the game's rules handle.
+class TMyImage : public QWidget, public core::TCell {
+    Q_OBJECT
+public:
+    TMyImage(QWidget* panel, int col, int row);
+
+    // Copies the picture; whatever was drawn on the previous copy is gone.
+    void SetPicture(const QImage& picture);
+    // Draws text on the copy with its character cell's top-left at (x, y), background untouched.
+    void DrawText(int x, int y, const QString& text, const QColor& colour);
+    // The picture as it is shown now, numbers included.
+    const QImage& Picture() const { return picture_; }
+    // Whether the cell is handing a click to the rules right now.
+    bool InClick() const { return inClick_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    // The cell's Click: the player's move on this cell.
+    void Click();
+
+    QImage picture_;
+    bool pressed_ = false;
+    bool inClick_ = false;
+};
+
+}  // namespace ui

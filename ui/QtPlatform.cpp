@@ -1,0 +1,138 @@
+// The game's platform operations on Qt: the main window, the cells, the clock, chance and sound.
+#include "ui/QtPlatform.h"
+
+#include "core/GameState.h"
+#include "ui/MyImage.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <chrono>
+#include <ctime>
+
+namespace ui {
+
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+TMyImage& WidgetOf(core::TCell& cell) { return static_cast<TMyImage&>(cell); }
+
+// The board's first cell offset along one side of the panel: the board centred, the extra
+// pixel of an odd remainder going to the far side.
+int BoardOffset(int panelSide, int cells) { return (panelSide - CellPitch * cells + 1) / 2; }
+
+}  // namespace
+
+std::uint32_t BootTickCount() {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const auto ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                    static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<std::uint32_t>(ms);
+}
+
+bool ControlKeyDown() {
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+QtPlatform::QtPlatform(std::unique_ptr<SoundOutput> sound)
+    : sound_(std::move(sound)), ticks_(BootTickCount), ctrl_(ControlKeyDown) {}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::SetLabelText(core::Label label, const std::string& text) {
+    form_->ShowLabelText(label, FromUtf8(text));
+}
+
+bool QtPlatform::HintsOn() { return form_->sbtHint->isChecked(); }
+
+bool QtPlatform::CtrlHeld() { return ctrl_(); }
+
+void QtPlatform::StartWindows() {
+    form_ = std::make_unique<TForm1>();
+    form_->FormCreate();
+}
+
+void QtPlatform::RunEventLoop() {
+    form_->show();
+    QApplication::exec();
+}
+
+void QtPlatform::CloseMainWindow() { form_->close(); }
+
+void QtPlatform::LayoutBoard() {
+    core::BoardLeft = BoardOffset(form_->Panel1->width(), core::BoardWidth);
+    core::BoardTop = BoardOffset(form_->Panel1->height(), core::BoardHeight);
+}
+
+core::TCell* QtPlatform::NewCell(int col, int row) {
+    QWidget* panel = form_->Panel1;
+    auto* cell = new TMyImage(panel, col, row);
+    cell->move(col * CellPitch + core::BoardLeft, row * CellPitch + core::BoardTop);
+    // In a hidden panel (before the first showing, or during a rebuild) the cell comes into
+    // view with the panel; in a panel on screen it has to be shown itself.
+    if (panel->isVisible()) cell->show();
+    return cell;
+}
+
+void QtPlatform::FreeCell(core::TCell* cell) {
+    if (cell == nullptr) return;
+    TMyImage* widget = &WidgetOf(*cell);
+    if (widget->InClick()) {
+        // Never delete a widget inside its own event handler: it leaves the screen now and
+        // memory once its click is over.
+        widget->hide();
+        widget->deleteLater();
+        return;
+    }
+    delete widget;
+}
+
+void QtPlatform::SetCellPicture(core::TCell& cell, core::Picture picture) {
+    WidgetOf(cell).SetPicture(form_->HolderOf(picture).Picture());
+}
+
+void QtPlatform::DrawCellText(core::TCell& cell, int x, int y, const std::string& text,
+                              core::Rgb colour) {
+    WidgetOf(cell).DrawText(x, y, FromUtf8(text), QColor(colour.r, colour.g, colour.b));
+}
+
+void QtPlatform::SetClockEnabled(bool on) {
+    QTimer* timer = form_->Timer1;
+    if (!on) {
+        timer->stop();
+    } else if (!timer->isActive()) {
+        timer->start();  // start() on a running timer would restart its second
+    }
+}
+
+std::uint32_t QtPlatform::TickCount() { return ticks_(); }
+
+void QtPlatform::SeedRandom() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    random_.seed(static_cast<std::mt19937::result_type>(now));
+}
+
+int QtPlatform::RandomBelow(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+void QtPlatform::PlayCue(const std::string& name) { PlayCueFrom(*sound_, name); }
+
+void QtPlatform::ShowNotice(const std::string& text, const std::string& title,
+                            core::NoticeButtons buttons) {
+    const QMessageBox::StandardButtons offered =
+        buttons == core::NoticeButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                 : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, FromUtf8(title), FromUtf8(text), offered, form_.get());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    // The notices carry no picture, not even the style's icons on their buttons.
+    for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
+    box.exec();
+}
+
+}  // namespace ui

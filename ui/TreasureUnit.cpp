@@ -1,0 +1,256 @@
+// The main window: the buttons along the top, the board panel, the clock and the counters.
+#include "ui/TreasureUnit.h"
+
+#include "core/Clock.h"
+#include "core/Game.h"
+#include "ui/BoardRebuild.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
+// Resources are initialised by name, outside any namespace.
+static void InitPictures() { Q_INIT_RESOURCE(pictures); }
+
+namespace ui {
+
+namespace {
+
+// The window's client area, and its caption with its two leading blanks.
+constexpr int ClientWidth = 821;
+constexpr int ClientHeight = 652;
+const char* const Caption = "  Пелимор 2007.0";
+
+// The colours FormCreate gives the window, the board panel and the hint button's panel.
+const QColor WindowColour(0x78, 0x90, 0x78);
+const QColor BoardColour(0x22, 0x5E, 0x36);
+
+// Label colours.
+const QColor Yellow(255, 255, 0);
+const QColor Aqua(0, 255, 255);
+const QColor Fuchsia(255, 0, 255);
+const QColor Green(0, 128, 0);
+
+// Font sizes are em heights in pixels.
+constexpr int WHFontPixels = 27;
+constexpr int ClockFontPixels = 21;
+constexpr int CounterFontPixels = 19;
+
+// The counters are right-aligned and keep their right edges here as their texts change.
+constexpr int CounterRightEdge = 811;
+
+// Refresh of the clock: once a second.
+constexpr int ClockPeriodMs = 1000;
+
+QImage Glyph(const char* name) {
+    return QImage(QStringLiteral(":/assets/") + QString::fromLatin1(name) + QStringLiteral(".png"));
+}
+
+QFont GameFont(int pixelSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+// A label as laid out; `opaque` labels fill their box with the colour of the window behind them.
+QLabel* MakeLabel(QWidget* parent, const QRect& box, int fontPixels, const QColor& colour,
+                  Qt::Alignment horizontal, const QString& text, bool opaque) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(box);
+    label->setFont(GameFont(fontPixels));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(opaque);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+FlatImageButton* MakeButton(QWidget* parent, const char* glyph, const QRect& box,
+                            const QString& hint) {
+    auto* button = new FlatImageButton(parent, Glyph(glyph), hint);
+    button->setGeometry(box);
+    return button;
+}
+
+PictureHolder* MakeHolder(QWidget* parent, const char* picture, const QRect& box) {
+    auto* holder = new PictureHolder(parent, Glyph(picture));
+    holder->setGeometry(box);
+    return holder;
+}
+
+}  // namespace
+
+TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    InitPictures();
+    setWindowTitle(QString::fromUtf8(Caption));
+    setFixedSize(ClientWidth, ClientHeight);
+    setFocusPolicy(Qt::NoFocus);
+    CreateButtons();
+    CreateLabels();
+    CreateBoardAndHolders();
+    ConnectHandlers();
+    // Centred on the desktop's free area when first shown.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                        screen->availableGeometry()));
+    }
+}
+
+void TForm1::CreateButtons() {
+    sbtStartNewGame = MakeButton(this, "sbtStartNewGame", {4, 4, 39, 39},
+                                 QStringLiteral("Start New Game Actual W x H"));
+    sbtCreateNewSizeGame = MakeButton(this, "sbtCreateNewSizeGame", {49, 3, 39, 39},
+                                      QStringLiteral("Generate New Puzzle Any W x H"));
+    sbtNumTreasures =
+        MakeButton(this, "sbtNumTreasures", {201, 3, 39, 39}, QStringLiteral("Num Treasures"));
+    Panel3 = new QWidget(this);
+    Panel3->setGeometry(260, 3, 36, 36);
+    Panel3->setAutoFillBackground(true);
+    sbtHint = MakeButton(Panel3, "sbtHint", {0, 0, 36, 36}, QStringLiteral("Подсказки вкл/откл"));
+    sbtHint->setCheckable(true);  // up at start-up; each click flips it
+    sbtHelp = MakeButton(this, "sbtHelp", {560, 3, 39, 39}, QStringLiteral("Help"));
+    sbtStop = MakeButton(this, "sbtStop", {736, 3, 36, 36}, QStringLiteral("Остановить игру"));
+    sbtExit = MakeButton(this, "sbtExit", {778, 3, 39, 39}, QStringLiteral("EXIT"));
+}
+
+void TForm1::CreateLabels() {
+    // lblWH is laid out for the widest board; the board's own size replaces it before showing.
+    lblWH = MakeLabel(this, {98, 8, 0, 0}, WHFontPixels, Yellow, Qt::AlignLeft,
+                      QStringLiteral("12 x 12"), false);
+    lblWH->adjustSize();
+    lblTime = MakeLabel(this, {618, 48, 83, 25}, ClockFontPixels, Yellow, Qt::AlignLeft,
+                        QStringLiteral("00 : 00"), true);
+    lblHod = MakeLabel(this, {618, 87, 83, 25}, ClockFontPixels, Aqua, Qt::AlignLeft,
+                       QStringLiteral("Ход 0"), true);
+    // The laid-out captions carry two blanks before the number; the game's own texts one.
+    lblNumTreasures = MakeLabel(this, {618, 126, 193, 22}, CounterFontPixels, Fuchsia,
+                                Qt::AlignRight, QStringLiteral("Спрятано кладов:  1"), false);
+    lblNumMyTreasures = MakeLabel(this, {627, 154, 184, 22}, CounterFontPixels, Green,
+                                  Qt::AlignRight, QStringLiteral("Найдено кладов:  0"), false);
+    lblRest = MakeLabel(this, {630, 182, 181, 22}, CounterFontPixels, Yellow, Qt::AlignRight,
+                        QStringLiteral("Осталось найти:  1"), false);
+}
+
+void TForm1::CreateBoardAndHolders() {
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(4, 48, 600, 600);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(1);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setFocusPolicy(Qt::NoFocus);
+    // The holders are larger than their 48 x 48 pictures, as laid out.
+    imgTreasure = MakeHolder(this, "imgTreasure", {708, 296, 53, 49});
+    imgTreasure->hide();
+    imgNoKnow = MakeHolder(this, "imgNoKnow", {661, 367, 49, 49});
+    imgEmpty = MakeHolder(this, "imgEmpty", {685, 432, 49, 49});
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(ClockPeriodMs);
+    Timer1->setTimerType(Qt::PreciseTimer);
+}
+
+void TForm1::ConnectHandlers() {
+    connect(sbtStartNewGame, &QAbstractButton::clicked, this, &TForm1::sbtStartNewGameClick);
+    connect(sbtCreateNewSizeGame, &QAbstractButton::clicked, this,
+            &TForm1::sbtCreateNewSizeGameClick);
+    connect(sbtNumTreasures, &FlatImageButton::mouseDown, this, &TForm1::sbtNumTreasuresMouseDown);
+    connect(sbtHelp, &QAbstractButton::clicked, this, &TForm1::sbtHelpClick);
+    connect(sbtStop, &QAbstractButton::clicked, this, &TForm1::sbtStopClick);
+    connect(sbtExit, &QAbstractButton::clicked, this, &TForm1::sbtExitClick);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+}
+
+void TForm1::FormCreate() {
+    QPalette window = palette();
+    window.setColor(QPalette::Window, WindowColour);
+    setPalette(window);
+    QPalette board = Panel1->palette();
+    board.setColor(QPalette::Window, BoardColour);
+    Panel1->setPalette(board);
+    QPalette hint = Panel3->palette();
+    hint.setColor(QPalette::Window, palette().color(QPalette::Window));
+    Panel3->setPalette(hint);
+    core::StartUp();
+}
+
+QLabel* TForm1::LabelOf(core::Label label) const {
+    switch (label) {
+        case core::Label::lblWH: return lblWH;
+        case core::Label::lblTime: return lblTime;
+        case core::Label::lblHod: return lblHod;
+        case core::Label::lblNumTreasures: return lblNumTreasures;
+        case core::Label::lblNumMyTreasures: return lblNumMyTreasures;
+        case core::Label::lblRest: return lblRest;
+    }
+    return lblWH;
+}
+
+void TForm1::ShowLabelText(core::Label which, const QString& text) {
+    QLabel* label = LabelOf(which);
+    label->setText(text);
+    const QFontMetrics metrics(label->font());
+    const int width = metrics.horizontalAdvance(text);
+    switch (which) {
+        case core::Label::lblWH:
+            label->resize(width, metrics.height());
+            break;
+        case core::Label::lblNumTreasures:
+        case core::Label::lblNumMyTreasures:
+        case core::Label::lblRest:
+            label->setGeometry(CounterRightEdge - width, label->y(), width, label->height());
+            break;
+        case core::Label::lblTime:
+        case core::Label::lblHod:
+            break;  // fixed boxes; a longer text is clipped at their right edge
+    }
+}
+
+const PictureHolder& TForm1::HolderOf(core::Picture picture) const {
+    switch (picture) {
+        case core::Picture::Unopened: return *imgNoKnow;
+        case core::Picture::Empty: return *imgEmpty;
+        case core::Picture::Treasure: return *imgTreasure;
+    }
+    return *imgNoKnow;
+}
+
+void TForm1::sbtStartNewGameClick() {
+    const BoardRebuild rebuild(*Panel1);
+    core::StartCommand();
+}
+
+void TForm1::sbtCreateNewSizeGameClick() {
+    // To be filled in with the size menu: pops PopupMenu1 up under this button.
+}
+
+void TForm1::sbtNumTreasuresMouseDown(Qt::MouseButton) {
+    // To be filled in with the treasure-count picker: opens frmNumTreasures under this button.
+}
+
+void TForm1::sbtHelpClick() {
+    // To be filled in with help: forms the path of Help.htm beside the program.
+}
+
+void TForm1::sbtStopClick() { core::StopCommand(); }
+
+void TForm1::sbtExitClick() { core::ExitCommand(); }
+
+void TForm1::N4x41Click() {
+    // To be filled in with the size menu, the handler of every size item. A size change
+    // replaces the board, so hold a BoardRebuild on Panel1 around the call, as the start does.
+}
+
+void TForm1::Timer1Timer() { core::Timer1Timer(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace ui

@@ -1,0 +1,73 @@
+// The main window: the buttons along the top, the board panel, the clock and the counters.
+#pragma once
+
+#include "core/Platform.h"
+#include "ui/FlatImageButton.h"
+#include "ui/PictureHolder.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+namespace ui {
+
+// Form1. Its handlers translate the player's clicks and the clock's ticks into the game's
+// commands; the rules behind them decide.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Lays out every control; FormCreate finishes the window's creation.
+    TForm1();
+
+    // The window's creation handler: its colours, then the game's start-up.
+    void FormCreate();
+    // Writes one of the six game labels; the self-sizing ones follow their text.
+    void ShowLabelText(core::Label label, const QString& text);
+    // The label that shows the given game text.
+    QLabel* LabelOf(core::Label label) const;
+    // The holder whose picture the cells copy for the given picture.
+    const PictureHolder& HolderOf(core::Picture picture) const;
+
+    // Handlers, bound by name.
+    void sbtStartNewGameClick();
+    void sbtCreateNewSizeGameClick();
+    void sbtNumTreasuresMouseDown(Qt::MouseButton button);
+    void sbtHelpClick();
+    void sbtStopClick();
+    void sbtExitClick();
+    void N4x41Click();
+    void Timer1Timer();
+
+    FlatImageButton* sbtStartNewGame;
+    FlatImageButton* sbtCreateNewSizeGame;
+    QLabel* lblWH;
+    FlatImageButton* sbtNumTreasures;
+    QWidget* Panel3;
+    FlatImageButton* sbtHint;
+    FlatImageButton* sbtHelp;
+    FlatImageButton* sbtStop;
+    FlatImageButton* sbtExit;
+    QFrame* Panel1;
+    QLabel* lblTime;
+    QLabel* lblHod;
+    QLabel* lblNumTreasures;
+    QLabel* lblNumMyTreasures;
+    QLabel* lblRest;
+    PictureHolder* imgTreasure;
+    PictureHolder* imgNoKnow;
+    PictureHolder* imgEmpty;
+    QTimer* Timer1;
+
+protected:
+    // A close request from the window system ends the program, as the exit button does.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateButtons();
+    void CreateLabels();
+    void CreateBoardAndHolders();
+    void ConnectHandlers();
+};
+
+}  // namespace ui
