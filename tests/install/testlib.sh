@@ -1,0 +1,30 @@
+# Helpers shared by the install tests: failing with a reason, reading a desktop entry.
+
+# Prints the reason and stops the test.
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# The value of key in the [Desktop Entry] group of a desktop file, field codes (%f, %U...) removed.
+desktop_key() {
+  local file=$1 key=$2
+  awk -v key="$key" '
+    /^\[/ { group = $0; next }
+    group == "[Desktop Entry]" && index($0, key "=") == 1 {
+      print substr($0, length(key) + 2); exit
+    }' "$file" | sed -E 's/ +%[a-zA-Z]//g'
+}
+
+# Width and height of a PNG file, from its header chunk, as "WxH".
+png_size() {
+  local file=$1
+  [ "$(head -c 8 "$file" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || { echo none; return; }
+  local w h
+  w=$(od -An -j16 -N4 -tu1 "$file" | awk '{ print ($1 * 16777216) + ($2 * 65536) + ($3 * 256) + $4 }')
+  h=$(od -An -j20 -N4 -tu1 "$file" | awk '{ print ($1 * 16777216) + ($2 * 65536) + ($3 * 256) + $4 }')
+  echo "${w}x${h}"
+}
+
+# The six cue sounds, by the names the game asks for.
+CUES=(newgame click2 buljk Quest gameover end)
