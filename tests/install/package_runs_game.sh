@@ -18,13 +18,18 @@ scratch=$(mktemp -d)
 installed_with_dpkg=
 xvfb_pid=
 game_pgid=
+# Asks the process (or, with a leading "-", the process group) to end, then forces it.
+stop() {
+  kill -TERM -- "$1" 2>/dev/null || return 0
+  for _ in $(seq 20); do
+    kill -0 -- "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  kill -KILL -- "$1" 2>/dev/null || true
+}
 cleanup() {
-  if [ -n "$game_pgid" ]; then
-    kill -TERM -- "-$game_pgid" 2>/dev/null || true
-    sleep 0.5
-    kill -KILL -- "-$game_pgid" 2>/dev/null || true
-  fi
-  if [ -n "$xvfb_pid" ]; then kill -TERM "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$game_pgid" ]; then stop "-$game_pgid"; fi
+  if [ -n "$xvfb_pid" ]; then stop "$xvfb_pid"; fi
   wait 2>/dev/null || true
   if [ -n "$installed_with_dpkg" ]; then
     dpkg -r pelimor > "$scratch/dpkg-r.log" 2>&1 || cat "$scratch/dpkg-r.log" >&2
