@@ -39,8 +39,4 @@ std::int32_t CountFoundOnLines(int col, int row) {
                         [](const TCell& cell) { return cell.HasTreasure && cell.Opened; });
 }
 
-bool OnQueenLines(int col, int row, int c, int r) {
-    return c == col || r == row || c + r == col + row || c - r == col - row;
-}
-
 }  // namespace core
