@@ -138,10 +138,5 @@ TEST_F(ClockAndNotices, AtSixtyMinutesTheTimeOutNoticeEndsTheGameOnce) {
     EXPECT_EQ(cues().back(), "file wav/gameover.wav");
 }
 
-TEST_F(ClockAndNotices, TheExitButtonClosesTheWindow) {
-    ClickButton(*form().sbtExit);
-    EXPECT_FALSE(form().isVisible());
-}
-
 }  // namespace
 }  // namespace uitest
