@@ -6,8 +6,6 @@
 
 namespace ui {
 
-// The picture's key colour: the colour of its bottom-left pixel.
-QRgb KeyColour(const QImage& picture);
 // The picture with exactly the pixels of its key colour made transparent, all others as they are.
 QPixmap KeyedPixmap(const QImage& picture);
 

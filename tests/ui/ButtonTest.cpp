@@ -2,6 +2,8 @@
 // toggle and the buttons' hints.
 #include "tests/ui/GameWindow.h"
 
+#include "ui/ColourKey.h"
+
 #include <QTest>
 
 namespace uitest {
@@ -22,6 +24,30 @@ TEST_F(Buttons, KeyColouredGlyphPixelsShowWhatLiesBehind) {
     const QColor signMiddle = At(shot, 736 + 18, 3 + 8);
     EXPECT_GT(signMiddle.red(), 150);
     EXPECT_LT(signMiddle.green(), 100);
+}
+
+TEST(ColourKey, ExactlyTheBottomLeftColourGoesWhereverItLies) {
+    // A frame of key colour with a figure in it, a hollow of key colour inside the figure and
+    // a pixel one step off the key.
+    const QColor key(0x78, 0x90, 0x78);
+    QImage frame(8, 8, QImage::Format_RGB32);
+    frame.fill(key);
+    for (int y = 2; y < 6; ++y) {
+        for (int x = 2; x < 6; ++x) frame.setPixelColor(x, y, Qt::red);
+    }
+    frame.setPixelColor(3, 3, key);
+    frame.setPixelColor(4, 4, QColor(0x78, 0x90, 0x79));
+    const QImage keyed = ui::KeyedPixmap(frame).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(keyed.pixel(0, 7)), 0);
+    EXPECT_EQ(qAlpha(keyed.pixel(7, 0)), 0);
+    EXPECT_EQ(qAlpha(keyed.pixel(3, 3)), 0);  // the hollow inside the figure
+    EXPECT_EQ(keyed.pixel(2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(keyed.pixel(4, 4), qRgb(0x78, 0x90, 0x79));
+    // The key is the bottom-left pixel's colour, whatever colour that is.
+    frame.setPixelColor(0, 7, Qt::red);
+    const QImage rekeyed = ui::KeyedPixmap(frame).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(rekeyed.pixel(2, 2)), 0);
+    EXPECT_EQ(rekeyed.pixel(3, 3), key.rgb());
 }
 
 TEST_F(Buttons, ThirtyTwoPixelGlyphsSitCentredInTheirButtons) {
@@ -68,6 +94,18 @@ TEST_F(Buttons, APressedPictureMovesOnePixelRightAndDown) {
     const QColor dark = QColor(stop.palette().color(QPalette::Dark).rgb());
     EXPECT_EQ(At(pressed, 10, 0), dark);
     EXPECT_EQ(At(pressed, 0, 10), dark);
+}
+
+TEST_F(Buttons, AButtonIsFlatUntilTheMouseIsOverIt) {
+    ui::FlatImageButton& stop = *form().sbtStop;
+    QTest::mouseMove(form().windowHandle(), QPoint(700, 600));
+    const QImage flat = ShotOf(stop);
+    EXPECT_EQ(At(flat, 10, 0), WindowColour);
+    EXPECT_EQ(At(flat, 35, 10), WindowColour);
+    QTest::mouseMove(form().windowHandle(), CentreOf(stop));
+    const QImage raised = ShotOf(stop);
+    EXPECT_EQ(At(raised, 10, 0), QColor(stop.palette().color(QPalette::Light).rgb()));
+    EXPECT_EQ(At(raised, 35, 10), QColor(stop.palette().color(QPalette::Dark).rgb()));
 }
 
 TEST_F(Buttons, OnlyTheLeftButtonPressesAButton) {
