@@ -98,11 +98,12 @@ TEST_F(Buttons, APressedPictureMovesOnePixelRightAndDown) {
 
 TEST_F(Buttons, AButtonIsFlatUntilTheMouseIsOverIt) {
     ui::FlatImageButton& stop = *form().sbtStop;
-    QTest::mouseMove(form().windowHandle(), QPoint(700, 600));
+    QTest::mouseMove(form().windowHandle(), QPoint(650, 500));
     const QImage flat = ShotOf(stop);
     EXPECT_EQ(At(flat, 10, 0), WindowColour);
     EXPECT_EQ(At(flat, 35, 10), WindowColour);
     QTest::mouseMove(form().windowHandle(), CentreOf(stop));
+    ASSERT_TRUE(stop.Hovered());
     const QImage raised = ShotOf(stop);
     EXPECT_EQ(At(raised, 10, 0), QColor(stop.palette().color(QPalette::Light).rgb()));
     EXPECT_EQ(At(raised, 35, 10), QColor(stop.palette().color(QPalette::Dark).rgb()));
