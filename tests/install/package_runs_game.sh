@@ -51,7 +51,8 @@ done
 
 # Install it.
 if [ "$(id -u)" -eq 0 ] && [ -n "${CI:-}" ] && command -v dpkg > /dev/null \
-   && ! dpkg-query -W -f='${Status}' pelimor 2>/dev/null | grep -q installed; then
+   && [[ "$(dpkg-query -W -f='${Status}' pelimor 2>/dev/null || true)" =~ ^(|.*not-installed)$ ]]
+then
   root=
   dpkg -i "$deb" > "$scratch/dpkg-i.log" 2>&1 || { cat "$scratch/dpkg-i.log"; installed_with_dpkg=1;
                                                    fail "dpkg -i failed"; }
@@ -122,3 +123,15 @@ if [ -z "$found" ]; then
   fail "pressing start did not open the installed $folder/wav/newgame.wav"
 fi
 echo "start looked up the installed cue: $found"
+
+# Removal takes every file away again.
+if [ -n "$installed_with_dpkg" ]; then
+  stop "-$game_pgid"
+  game_pgid=
+  dpkg -r pelimor > "$scratch/dpkg-r.log" 2>&1 || { cat "$scratch/dpkg-r.log"; fail "dpkg -r failed"; }
+  installed_with_dpkg=
+  for path in /usr/games/pelimor /usr/lib/games/pelimor /usr/share/applications/pelimor.desktop; do
+    [ ! -e "$path" ] || fail "dpkg -r left $path behind"
+  done
+  echo "removed with dpkg -r"
+fi
