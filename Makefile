@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run test test-sanitize package clean
 
 all: build
 
@@ -22,9 +22,14 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitize
+
+# The whole suite again under AddressSanitizer, UBSan and LeakSanitizer; any report fails it.
+test-sanitize: build
+	JOBS=$(JOBS) tests/sanitizers/run-tests $(BUILD)-asan $(CMAKE_FLAGS)
 
 package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan
