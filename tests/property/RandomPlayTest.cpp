@@ -70,7 +70,9 @@ PlayResult Play(std::uint32_t seed, long events) {
                                   std::to_string(sessionSeed) + ", " + style.name + "), event ";
         for (long i = 0; i < length && played < events && !session.Failed(); ++i, ++played) {
             session.Apply(session.Next(choose));
-            if (session.Failed()) result.failure = where + std::to_string(i + 1) + " " + session.Report();
+            if (session.Failed()) {
+                result.failure = where + std::to_string(i + 1) + " " + session.Report();
+            }
         }
         if (!session.Failed()) {
             session.Finish();

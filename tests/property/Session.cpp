@@ -172,7 +172,8 @@ void Session::ApplyStart(const Event& event, const Before& before) {
     Expect(platform_.cellsFreed == cells && platform_.cellsCreated == cells &&
                platform_.layouts == 1,
            "a start replaces every cell once, after one layout");
-    Expect(platform_.cues == std::vector<std::string>{core::cues::NewGame}, "a start plays newgame");
+    Expect(platform_.cues == std::vector<std::string>{core::cues::NewGame},
+           "a start plays newgame");
     Expect(platform_.notices.empty(), "a start shows no notice");
     coverage_.fullBoardStarts += core::TreasureTotal == cells;
     gameStartTicks_ = event.ticks;
@@ -326,10 +327,10 @@ void Session::ApplyTick(const Event& event, const Before& before) {
     // The exact time since the start, read modulo 2^32 as the counter wraps; the clock may be
     // off by the start's float rounding, and rounds to whole seconds, halves to even.
     const std::int64_t sinceStart = static_cast<std::int32_t>(event.ticks - gameStartTicks_);
-    const double lowMs = static_cast<double>(std::max<std::int64_t>(0, sinceStart - StartRoundingMs));
-    const double highMs = static_cast<double>(std::max<std::int64_t>(0, sinceStart + StartRoundingMs));
-    const int lowest = static_cast<int>(std::ceil(lowMs / 1000.0 - 0.5));
-    const int highest = static_cast<int>(std::floor(highMs / 1000.0 + 0.5));
+    const auto lowMs = std::max<std::int64_t>(0, sinceStart - StartRoundingMs);
+    const auto highMs = std::max<std::int64_t>(0, sinceStart + StartRoundingMs);
+    const int lowest = static_cast<int>(std::ceil(static_cast<double>(lowMs) / 1000.0 - 0.5));
+    const int highest = static_cast<int>(std::floor(static_cast<double>(highMs) / 1000.0 + 0.5));
     const std::string when = " at " + std::to_string(sinceStart) + " ms into the game";
 
     coverage_.ticksAcrossWrap += event.ticks < gameStartTicks_ && sinceStart >= 0;

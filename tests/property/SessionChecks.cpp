@@ -96,9 +96,13 @@ void Session::CheckCell(const core::TCell& cell) {
     if (!cell.Opened) {
         Expect(*view.picture != core::Picture::Treasure, "closed treasure shown at " + At(cell));
         Expect(!view.number, "closed cell " + At(cell) + " shows a number");
+        const bool marked = ctrlMarks_.count(&cell) != 0;
         if (*view.picture == core::Picture::Empty && cell.HasTreasure) {
-            Expect(ctrlMarks_.count(&cell) != 0,
-                   "a hint marks the treasure at " + At(cell) + " as empty ground");
+            Expect(marked, "a hint marks the treasure at " + At(cell) + " as empty ground");
+        }
+        // The player's own mark goes only when the cell opens or the board is rebuilt.
+        if (marked) {
+            Expect(*view.picture == core::Picture::Empty, "the mark at " + At(cell) + " is gone");
         }
         return;
     }
@@ -136,7 +140,8 @@ void Session::CheckLabels() {
                 core::texts::FoundPrefix + std::to_string(core::TreasuresFound),
                 "lblNumMyTreasures");
     expectLabel(core::Label::lblRest,
-                core::texts::RestPrefix + std::to_string(core::TreasureTotal - core::TreasuresFound),
+                core::texts::RestPrefix +
+                    std::to_string(core::TreasureTotal - core::TreasuresFound),
                 "lblRest");
     Expect(platform_.labels.count(core::Label::lblWH) != 0, "lblWH was never written");
     expectLabel(core::Label::lblWH,
