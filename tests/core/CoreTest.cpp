@@ -4,6 +4,7 @@
 #include "core/Choices.h"
 #include "core/Game.h"
 #include "core/OpenCell.h"
+#include "tests/support/ResetCore.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -13,22 +14,7 @@ namespace coretest {
 
 using core::Picture;
 using core::TCell;
-
-void ResetCoreState() {
-    core::TreasureTotal = 1;
-    core::TreasuresFound = 0;
-    core::BoardWidth = 4;
-    core::BoardHeight = 4;
-    core::BoardLeft = 0;
-    core::BoardTop = 0;
-    core::GameRunning = false;
-    core::MoveCount = 0;
-    core::StartTicks = 0.0f;
-    core::ElapsedSeconds = 0.0f;
-    for (auto& column : core::Cells) {
-        for (TCell*& cell : column) cell = nullptr;
-    }
-}
+using testsupport::ResetCoreState;
 
 std::vector<std::string> Rows(std::initializer_list<std::string> rows) {
     std::vector<std::string> out;

@@ -14,9 +14,6 @@
 
 namespace coretest {
 
-// Puts every game-state variable back to its start-up value; the cell table is emptied.
-void ResetCoreState();
-
 // Rows with runs of blanks squeezed to one, so a test may line its columns up.
 std::vector<std::string> Rows(std::initializer_list<std::string> rows);
 

@@ -3,6 +3,7 @@
 
 #include "core/Board.h"
 #include "core/GameState.h"
+#include "tests/support/ResetCore.h"
 
 namespace picker_test {
 
@@ -36,17 +37,9 @@ void FakePlatform::SetCellPicture(core::TCell& cell, core::Picture picture) {
 int FakePlatform::RandomBelow(int n) { return std::uniform_int_distribution<int>(0, n - 1)(chance_); }
 
 void ResetGame(FakePlatform& platform) {
-    // The previous test's cells belong to the previous fake; forget them rather than free them.
-    for (auto& column : core::Cells) {
-        for (core::TCell*& cell : column) cell = nullptr;
-    }
+    // The previous test's cells belonged to the previous fake, which freed them; forget them.
+    testsupport::ResetCoreState();
     core::BindPlatform(platform);
-    core::TreasureTotal = 1;
-    core::TreasuresFound = 0;
-    core::BoardWidth = 4;
-    core::BoardHeight = 4;
-    core::GameRunning = false;
-    core::MoveCount = 0;
     core::ResetBoard();
 }
 

@@ -5,6 +5,7 @@
 #include "core/Choices.h"
 #include "core/GameState.h"
 #include "core/Platform.h"
+#include "tests/support/ResetCore.h"
 #include "ui/BoardRebuild.h"
 
 #include <QAbstractButton>
@@ -16,26 +17,12 @@
 
 namespace uitest {
 
+using testsupport::ResetCoreState;
+
 namespace {
 
 // How often a waiting notice is looked for, in milliseconds.
 constexpr int NoticePollMs = 5;
-
-void ResetCoreState() {
-    core::TreasureTotal = 1;
-    core::TreasuresFound = 0;
-    core::BoardWidth = 4;
-    core::BoardHeight = 4;
-    core::BoardLeft = 0;
-    core::BoardTop = 0;
-    core::GameRunning = false;
-    core::MoveCount = 0;
-    core::StartTicks = 0;
-    core::ElapsedSeconds = 0;
-    for (auto& column : core::Cells) {
-        for (auto& cell : column) cell = nullptr;
-    }
-}
 
 }  // namespace
 
