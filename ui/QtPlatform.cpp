@@ -3,6 +3,7 @@
 
 #include "core/GameState.h"
 #include "ui/MyImage.h"
+#include "ui/NumTreasuresUnit.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -42,7 +43,11 @@ bool ControlKeyDown() {
 QtPlatform::QtPlatform(std::unique_ptr<SoundOutput> sound)
     : sound_(std::move(sound)), ticks_(BootTickCount), ctrl_(ControlKeyDown) {}
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform() {
+    // The picker is the main window's child and goes with it; nothing may reach it after.
+    form_.reset();
+    frmNumTreasures = nullptr;
+}
 
 void QtPlatform::SetLabelText(core::Label label, const std::string& text) {
     form_->ShowLabelText(label, FromUtf8(text));
@@ -55,6 +60,9 @@ bool QtPlatform::CtrlHeld() { return ctrl_(); }
 void QtPlatform::StartWindows() {
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
+    // Hidden until the picker button opens it; as the main window's child it stays above it,
+    // has no taskbar entry and is destroyed with it.
+    frmNumTreasures = new TfrmNumTreasures(form_.get());
 }
 
 void QtPlatform::RunEventLoop() {

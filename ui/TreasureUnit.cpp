@@ -4,6 +4,8 @@
 #include "core/Clock.h"
 #include "core/Game.h"
 #include "ui/BoardRebuild.h"
+#include "ui/NumTreasuresUnit.h"
+#include "ui/SizeMenu.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -95,6 +97,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::W
     CreateButtons();
     CreateLabels();
     CreateBoardAndHolders();
+    PopupMenu1 = CreatePopupMenu1(this);
     ConnectHandlers();
     // Centred on the desktop's free area when first shown.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -163,6 +166,7 @@ void TForm1::ConnectHandlers() {
     connect(sbtHelp, &QAbstractButton::clicked, this, &TForm1::sbtHelpClick);
     connect(sbtStop, &QAbstractButton::clicked, this, &TForm1::sbtStopClick);
     connect(sbtExit, &QAbstractButton::clicked, this, &TForm1::sbtExitClick);
+    connect(PopupMenu1, &QMenu::triggered, this, &TForm1::N4x41Click);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 }
 
@@ -225,25 +229,25 @@ void TForm1::sbtStartNewGameClick() {
     core::StartCommand();
 }
 
+// Always pops up, also during a game; the item chosen is what may be refused.
 void TForm1::sbtCreateNewSizeGameClick() {
-    // To be filled in with the size menu: pops PopupMenu1 up under this button.
+    PopupMenu1->popup(SizeMenuPoint(*sbtCreateNewSizeGame));
 }
 
+// Any mouse button opens the picker, on the press.
 void TForm1::sbtNumTreasuresMouseDown(Qt::MouseButton) {
-    // To be filled in with the treasure-count picker: opens frmNumTreasures under this button.
+    if (frmNumTreasures != nullptr) OpenNumTreasures(*frmNumTreasures, *sbtNumTreasures);
 }
 
-void TForm1::sbtHelpClick() {
-    // To be filled in with help: forms the path of Help.htm beside the program.
-}
+void TForm1::sbtHelpClick() { OpenHelpPage(HelpOpener); }
 
 void TForm1::sbtStopClick() { core::StopCommand(); }
 
 void TForm1::sbtExitClick() { core::ExitCommand(); }
 
-void TForm1::N4x41Click() {
-    // To be filled in with the size menu, the handler of every size item. A size change
-    // replaces the board, so hold a BoardRebuild on Panel1 around the call, as the start does.
+void TForm1::N4x41Click(QAction* sender) {
+    const BoardRebuild rebuild(*Panel1);
+    ChooseSizeItem(sender);
 }
 
 void TForm1::Timer1Timer() { core::Timer1Timer(); }

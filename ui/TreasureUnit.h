@@ -3,10 +3,12 @@
 
 #include "core/Platform.h"
 #include "ui/FlatImageButton.h"
+#include "ui/Help.h"
 #include "ui/PictureHolder.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,7 +38,7 @@ public:
     void sbtHelpClick();
     void sbtStopClick();
     void sbtExitClick();
-    void N4x41Click();
+    void N4x41Click(QAction* sender);
     void Timer1Timer();
 
     FlatImageButton* sbtStartNewGame;
@@ -57,7 +59,11 @@ public:
     PictureHolder* imgTreasure;
     PictureHolder* imgNoKnow;
     PictureHolder* imgEmpty;
+    QMenu* PopupMenu1;
     QTimer* Timer1;
+
+    // What the help button hands the help page to; tests put a recorder here.
+    PageOpener HelpOpener = OpenInBrowser;
 
 protected:
     // A close request from the window system ends the program, as the exit button does.

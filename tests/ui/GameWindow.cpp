@@ -6,7 +6,7 @@
 #include "core/GameState.h"
 #include "core/Platform.h"
 #include "tests/support/ResetCore.h"
-#include "ui/BoardRebuild.h"
+#include "ui/NumTreasuresUnit.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
@@ -90,9 +90,51 @@ void GameWindow::ClickCell(int col, int row, Qt::KeyboardModifiers modifiers) {
 void GameWindow::ClickButton(const QWidget& button) { ClickWindow(CentreOf(button)); }
 
 void GameWindow::ChooseSide(int side) {
-    const ui::BoardRebuild rebuild(*form().Panel1);
-    core::ChooseSize(side * core::SizeTagBase + side);
+    for (QAction* item : form().PopupMenu1->actions()) {
+        if (item->data().toInt() == side * core::SizeTagBase + side) item->trigger();
+    }
 }
+
+QAction* GameWindow::SizeItem(const char* name) const {
+    return platform_->Form1()->PopupMenu1->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QStringList GameWindow::CheckedSizes() const {
+    QStringList names;
+    for (QAction* item : platform_->Form1()->PopupMenu1->actions()) {
+        if (item->isChecked()) names << item->objectName();
+    }
+    return names;
+}
+
+void GameWindow::ChooseFromMenu(const char* name) {
+    QMenu& menu = *form().PopupMenu1;
+    ClickButton(*form().sbtCreateNewSizeGame);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    QAction* item = SizeItem(name);
+    ASSERT_NE(item, nullptr) << name;
+    QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {},
+                      menu.actionGeometry(item).center());
+    EXPECT_FALSE(menu.isVisible());
+}
+
+void GameWindow::PressWindow(QPoint at, Qt::MouseButton button) {
+    QTest::mousePress(form().windowHandle(), button, {}, at);
+}
+
+void GameWindow::ReleaseWindow(QPoint at, Qt::MouseButton button) {
+    QTest::mouseRelease(form().windowHandle(), button, {}, at);
+}
+
+void GameWindow::ClickPickerButton() { ClickButton(*form().sbtNumTreasures); }
+
+void GameWindow::ClickPickerBackground() {
+    QWidget& picker = *frmNumTreasures;
+    const QPoint strip(picker.width() - 8, picker.height() / 2);
+    QTest::mouseClick(picker.windowHandle(), Qt::LeftButton, {}, strip);
+}
+
+void GameWindow::DestroyWindows() { platform_.reset(); }
 
 void GameWindow::StartOn(const std::vector<std::string>& rows) {
     int treasures = 0;

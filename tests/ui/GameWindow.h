@@ -7,7 +7,9 @@
 #include "ui/QtPlatform.h"
 #include "ui/TreasureUnit.h"
 
+#include <QAction>
 #include <QImage>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QMessageBox>
 #include <QTimer>
@@ -73,8 +75,26 @@ protected:
     void ClickCell(int col, int row, Qt::KeyboardModifiers modifiers = {});
     void ClickButton(const QWidget& button);
 
-    // Picks the board size the way the size menu does, between games.
+    // Picks the board size with the size menu's item for it, as N4x41Click gets it.
     void ChooseSide(int side);
+    // The size menu's item of this name ("N4x41" ... "N10x81").
+    QAction* SizeItem(const char* name) const;
+    // The items of the size menu that carry a check mark.
+    QStringList CheckedSizes() const;
+    // The player's way to a size: a click on the size button, then one on the item.
+    void ChooseFromMenu(const char* name);
+
+    // A mouse button goes down (and later up) at a point of the window.
+    void PressWindow(QPoint at, Qt::MouseButton button);
+    void ReleaseWindow(QPoint at, Qt::MouseButton button);
+    // A left click on the picker button, which opens the picker between games.
+    void ClickPickerButton();
+    // A left click on the picker's own red strip, right of the slider, as the window system
+    // delivers it.
+    void ClickPickerBackground();
+
+    // The end of the program: the platform and the main window with all it holds are destroyed.
+    void DestroyWindows();
     // Starts a game with the start button, then hides the treasures as drawn, one row a string:
     // T a treasure, . none. TreasureTotal becomes the number of treasures drawn.
     void StartOn(const std::vector<std::string>& rows);
