@@ -5,10 +5,47 @@
 #include "ui/CellFont.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
+
+namespace {
+
+// A number drawn on a picture: the picture as it was (its cache key names its pixels), and the
+// text with its place and colour.
+struct DrawnNumber {
+    qint64 picture;
+    int x, y;
+    QRgb colour;
+    QString text;
+    friend bool operator==(const DrawnNumber&, const DrawnNumber&) = default;
+};
+
+size_t qHash(const DrawnNumber& key, size_t seed = 0) {
+    return qHashMulti(seed, key.picture, key.x, key.y, key.colour, key.text);
+}
+
+// Finished pictures by the number drawn on them. A hint deduction redraws the same few numbers
+// on the same few pictures thousands of times in one click; each is drawn once and shared, so
+// the pixels are exactly those of drawing it directly. Bounded (about 9 KB a picture): a full
+// cache starts over.
+constexpr qsizetype DrawnNumbersKept = 256;
+QHash<DrawnNumber, QImage>& DrawnNumbers() {
+    static QHash<DrawnNumber, QImage> drawn;
+    return drawn;
+}
+
+void DrawOnto(QImage& picture, int x, int y, const QString& text, const QColor& colour) {
+    QPainter painter(&picture);
+    const QFont& font = CellNumberFont();
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(x, y + QFontMetrics(font).ascent(), text);
+}
+
+}  // namespace
 
 TMyImage::TMyImage(QWidget* panel, int col, int row) : QWidget(panel) {
     Col = col;
@@ -30,12 +67,19 @@ void TMyImage::SetPicture(const QImage& picture) {
 
 void TMyImage::DrawText(int x, int y, const QString& text, const QColor& colour) {
     if (picture_.isNull()) return;
-    QPainter painter(&picture_);
-    const QFont& font = CellNumberFont();
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(x, y + QFontMetrics(font).ascent(), text);
-    painter.end();
+    QHash<DrawnNumber, QImage>& drawn = DrawnNumbers();
+    const DrawnNumber key{picture_.cacheKey(), x, y, colour.rgba(), text};
+    if (const auto found = drawn.constFind(key); found != drawn.cend()) {
+        picture_ = *found;
+    } else {
+        const QImage before = picture_;
+        DrawOnto(picture_, x, y, text, colour);
+        // A number drawn over itself often enough stops changing a pixel; keeping the picture
+        // it was drawn on then ends the chain of ever new pictures at that one.
+        if (picture_ == before) picture_ = before;
+        if (drawn.size() >= DrawnNumbersKept) drawn.clear();
+        drawn.insert(key, picture_);
+    }
     update();
 }
 
