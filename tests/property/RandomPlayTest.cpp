@@ -16,7 +16,7 @@
 namespace {
 
 // Every `make test` plays at least this many events.
-constexpr long DefaultEvents = 100'000;
+constexpr long DefaultEvents = 300'000;
 constexpr std::uint32_t DefaultSeed = 20070101;
 // A session runs from start-up to exit; short ones visit start-up often, long ones let games
 // go on to their wins and time-outs.

@@ -61,6 +61,7 @@ private:
     };
 
     void Expect(bool ok, const std::string& what);
+    void Fail(const std::string& what) { failures_.push_back(what); }
     Before Snapshot() const;
     void ExpectQuiet(const char* what);
     void ExpectBoardUntouched(const Before& before, const char* what);

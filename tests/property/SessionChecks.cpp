@@ -5,6 +5,7 @@
 #include "core/OpenCell.h"
 #include "core/Texts.h"
 
+#include <set>
 #include <sstream>
 
 namespace play {
@@ -49,9 +50,10 @@ void Session::CheckInvariants() {
                                   std::to_string(r) + ") is not alive");
                 return;
             }
-            Expect(cell->Col == c && cell->Row == r, "the cell at " + At(*cell) + " sits at (" +
-                                                         std::to_string(c) + ", " +
-                                                         std::to_string(r) + ")");
+            if (cell->Col != c || cell->Row != r) {
+                Fail("the cell at " + At(*cell) + " sits at (" + std::to_string(c) + ", " +
+                     std::to_string(r) + ")");
+            }
             CheckCell(*cell);
             opened += cell->Opened;
             treasures += cell->HasTreasure;
@@ -86,43 +88,49 @@ void Session::CheckInvariants() {
 
 void Session::CheckCell(const core::TCell& cell) {
     const CellView& view = platform_.liveCells.at(&cell);
-    Expect(cell.Opened == (cell.LineCount >= 0),
-           "cell " + At(cell) + " has LineCount " + std::to_string(cell.LineCount) +
-               (cell.Opened ? " though opened" : " though closed"));
+    // Every cell is checked after every event, so a message is only built for a broken rule.
+    if (cell.Opened != (cell.LineCount >= 0)) {
+        Fail("cell " + At(cell) + " has LineCount " + std::to_string(cell.LineCount) +
+             (cell.Opened ? " though opened" : " though closed"));
+    }
     if (!view.picture) {
-        Expect(false, "cell " + At(cell) + " shows no picture");
+        Fail("cell " + At(cell) + " shows no picture");
         return;
     }
     if (!cell.Opened) {
-        Expect(*view.picture != core::Picture::Treasure, "closed treasure shown at " + At(cell));
-        Expect(!view.number, "closed cell " + At(cell) + " shows a number");
+        if (*view.picture == core::Picture::Treasure) Fail("closed treasure shown at " + At(cell));
+        if (view.number) Fail("closed cell " + At(cell) + " shows a number");
         const bool marked = ctrlMarks_.count(&cell) != 0;
-        if (*view.picture == core::Picture::Empty && cell.HasTreasure) {
-            Expect(marked, "a hint marks the treasure at " + At(cell) + " as empty ground");
+        if (*view.picture == core::Picture::Empty && cell.HasTreasure && !marked) {
+            Fail("a hint marks the treasure at " + At(cell) + " as empty ground");
         }
         // The player's own mark goes only when the cell opens or the board is rebuilt.
-        if (marked) {
-            Expect(*view.picture == core::Picture::Empty, "the mark at " + At(cell) + " is gone");
+        if (marked && *view.picture != core::Picture::Empty) {
+            Fail("the mark at " + At(cell) + " is gone");
         }
         return;
     }
     const core::Picture picture = cell.HasTreasure ? core::Picture::Treasure : core::Picture::Empty;
-    Expect(*view.picture == picture, "opened cell " + At(cell) + " shows the wrong picture");
+    if (*view.picture != picture) Fail("opened cell " + At(cell) + " shows the wrong picture");
     const int count = TreasuresOnLines(cell.Col, cell.Row, false);
-    Expect(cell.LineCount == count, "cell " + At(cell) + " counts " +
-                                        std::to_string(cell.LineCount) + ", its lines hold " +
-                                        std::to_string(count));
+    if (cell.LineCount != count) {
+        Fail("cell " + At(cell) + " counts " + std::to_string(cell.LineCount) +
+             ", its lines hold " + std::to_string(count));
+    }
     if (!view.number) {
-        Expect(false, "opened cell " + At(cell) + " shows no number");
+        Fail("opened cell " + At(cell) + " shows no number");
         return;
     }
-    Expect(*view.number == std::to_string(count),
-           "cell " + At(cell) + " shows '" + *view.number + "', its lines hold " +
-               std::to_string(count));
-    const core::Rgb colour = cell.HasTreasure ? core::TreasureNumberColour : core::EmptyNumberColour;
-    Expect(view.colour == colour, "cell " + At(cell) + " has its number in the wrong colour");
-    Expect(view.x == (count >= 10 ? TwoDigitX : OneDigitX) && view.y == NumberY,
-           "cell " + At(cell) + " has its number at the wrong place");
+    if (*view.number != std::to_string(count)) {
+        Fail("cell " + At(cell) + " shows '" + *view.number + "', its lines hold " +
+             std::to_string(count));
+    }
+    const core::Rgb colour =
+        cell.HasTreasure ? core::TreasureNumberColour : core::EmptyNumberColour;
+    if (view.colour != colour) Fail("cell " + At(cell) + " has its number in the wrong colour");
+    if (view.x != (count >= 10 ? TwoDigitX : OneDigitX) || view.y != NumberY) {
+        Fail("cell " + At(cell) + " has its number at the wrong place");
+    }
 }
 
 void Session::CheckLabels() {
@@ -149,14 +157,18 @@ void Session::CheckLabels() {
                 "lblWH");
 }
 
-// After a hinted move that did not win: every cell the numbers prove empty shows empty ground.
+// After a hinted move that did not win: every cell the numbers prove empty shows empty ground,
+// and every closed cell the move painted is one of them.
 void Session::CheckHintMarks(const core::TCell& clicked) {
+    std::set<const core::TCell*> proven;
     const auto expectLinesMarked = [&](const core::TCell& proof, const char* why) {
         ForEachOnLines(proof.Col, proof.Row, [&](const core::TCell& cell) {
-            if (cell.HasTreasure) return;
-            Expect(platform_.liveCells.at(&cell).picture == core::Picture::Empty,
-                   "cell " + At(cell) + " is proven empty by " + why + " at " + At(proof) +
-                       " but not marked");
+            proven.insert(&cell);
+            const auto& picture = platform_.liveCells.at(&cell).picture;
+            if (!cell.HasTreasure && picture != core::Picture::Empty) {
+                Fail("cell " + At(cell) + " is proven empty by " + why + " at " + At(proof) +
+                     " but not marked");
+            }
         });
     };
     if (clicked.LineCount == 0) expectLinesMarked(clicked, "the zero");
@@ -166,6 +178,11 @@ void Session::CheckHintMarks(const core::TCell& clicked) {
             if (cell.LineCount > 0 && TreasuresOnLines(c, r, true) == cell.LineCount) {
                 expectLinesMarked(cell, "the satisfied number");
             }
+        }
+    }
+    for (const core::TCell* cell : platform_.touchedCells) {
+        if (cell != &clicked && !cell->Opened && proven.count(cell) == 0) {
+            Fail("cell " + At(*cell) + " is marked empty though no number proves it");
         }
     }
 }
