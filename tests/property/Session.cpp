@@ -1,6 +1,8 @@
 // One run of the real rules from start-up to exit: each event handed over and its effects checked.
 #include "tests/property/Session.h"
 
+#include "tests/support/ResetCore.h"
+
 #include "core/Board.h"
 #include "core/Choices.h"
 #include "core/Clock.h"
@@ -11,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <iterator>
 
 namespace play {
 
@@ -24,20 +25,6 @@ constexpr int TimeLimitSeconds = 3600;
 // A start stored as a 32-bit float may sit up to 128 ms off the real counter; a little more
 // covers the float the elapsed seconds are kept in.
 constexpr std::int64_t StartRoundingMs = 130;
-
-// The game state as the program starts: no game, a 4 x 4 board to come, one treasure.
-void ResetGameState() {
-    core::TreasureTotal = 1;
-    core::TreasuresFound = 0;
-    core::BoardWidth = 4;
-    core::BoardHeight = 4;
-    core::BoardLeft = core::BoardTop = 0;
-    core::GameRunning = false;
-    core::MoveCount = 0;
-    core::StartTicks = 0.0f;
-    core::ElapsedSeconds = 0.0f;
-    for (auto& column : core::Cells) std::fill(std::begin(column), std::end(column), nullptr);
-}
 
 std::string Minutes(int seconds) {
     char text[16];
@@ -64,7 +51,7 @@ Coverage& Coverage::operator+=(const Coverage& more) {
 
 Session::Session(std::uint32_t randomSeed, const PlayStyle& style)
     : platform_(randomSeed), style_(style) {
-    ResetGameState();
+    testsupport::ResetCoreState();
     core::BindPlatform(platform_);
     platform_.BeginEvent();
     core::StartUp();
