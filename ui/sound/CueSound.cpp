@@ -25,18 +25,7 @@ constexpr const char* kApplicationName = "Пелимор 2007";
 // sound device, or with a broken cue file, plays on in silence.
 class CanberraSound final : public SoundOutput {
 public:
-    CanberraSound() {
-        if (ca_context_create(&context_) != CA_SUCCESS) {
-            context_ = nullptr;
-            return;
-        }
-        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, kApplicationName, nullptr);
-        // Without a sound server or device the context cannot open; stay silent for the run.
-        if (ca_context_open(context_) != CA_SUCCESS) {
-            ca_context_destroy(context_);
-            context_ = nullptr;
-        }
-    }
+    CanberraSound() = default;
 
     ~CanberraSound() override {
         if (context_ != nullptr) ca_context_destroy(context_);
@@ -47,7 +36,7 @@ public:
 
     // ca_context_play starts the sound and returns; it does not wait for the sound to end.
     void PlayFile(const std::string& path) override {
-        if (context_ == nullptr) return;
+        if (!Open()) return;
         // Resolved now, so the file is the one the working directory names at this call.
         std::error_code error;
         const std::filesystem::path full = std::filesystem::absolute(path, error);
@@ -57,13 +46,32 @@ public:
     }
 
     void PlayAlert() override {
-        if (context_ == nullptr) return;
+        if (!Open()) return;
         ca_context_cancel(context_, kCueId);
         ca_context_play(context_, kCueId, CA_PROP_EVENT_ID, kAlertEvent, nullptr);
     }
 
 private:
+    // The library is opened at the first cue, not at start-up: opening it reaches the sound
+    // server (and may start a session bus), which would only delay the window's first showing.
+    // One try per run; without a sound server or device the game stays silent.
+    bool Open() {
+        if (tried_) return context_ != nullptr;
+        tried_ = true;
+        if (ca_context_create(&context_) != CA_SUCCESS) {
+            context_ = nullptr;
+            return false;
+        }
+        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, kApplicationName, nullptr);
+        if (ca_context_open(context_) != CA_SUCCESS) {
+            ca_context_destroy(context_);
+            context_ = nullptr;
+        }
+        return context_ != nullptr;
+    }
+
     ca_context* context_ = nullptr;
+    bool tried_ = false;
 };
 
 // A file the sound library could open: a regular file (or a link to one) that we may read.
