@@ -1,0 +1,204 @@
+# Helpers for scripts that play the real game on an X display of their own with xdotool: the
+# session (scratch folder, Xvfb, a machine without sound or browser), finding the game's windows,
+# closing its notices, winning a 4 x 4 game and leaving by the exit button. Sourced after
+# tests/e2e/xdisplay.sh; every wait is bounded.
+
+scratch=
+fail_label=
+
+# fail MESSAGE: ends the script with MESSAGE, $fail_label and the tails of the logs.
+fail() {
+  echo "FAIL ($fail_label): $*" >&2
+  for log in xvfb game; do
+    if [ -s "$scratch/$log.log" ]; then
+      echo "--- $log.log:" >&2
+      tail -20 "$scratch/$log.log" >&2
+    fi
+  done
+  exit 1
+}
+
+# open_session FIRST_DISPLAY: a scratch folder, removed with the game and Xvfb however the script
+# ends; an Xvfb on the first free display from FIRST_DISPLAY (of 20); no sound server; and a stub
+# xdg-open standing for the desktop's browser that writes each page it is given to
+# $scratch/help-pages.
+open_session() {
+  scratch=$(mktemp -d)
+  xvfb_pid=
+  game_pid=
+  trap 'end_session "$game_pid" "$xvfb_pid"; rm -rf "$scratch"' EXIT
+  trap 'exit 1' INT TERM
+  command -v Xvfb > /dev/null || fail "Xvfb is not installed (scripts/install-deps installs it)"
+  command -v xdotool > /dev/null || fail "xdotool is not installed (scripts/install-deps installs it)"
+  start_xvfb "$1" 20 "$scratch" || fail "no Xvfb could start on :$1 to :$(($1 + 19))"
+  mkdir "$scratch/bin"
+  printf '#!/bin/sh\necho "$*" >> "%s/help-pages"\n' "$scratch" > "$scratch/bin/xdg-open"
+  chmod +x "$scratch/bin/xdg-open"
+  export PATH=$scratch/bin:$PATH
+  export PULSE_SERVER=unix:$scratch/no-such-sound-server
+  mkdir -m 700 "$scratch/runtime"
+  export XDG_RUNTIME_DIR=$scratch/runtime
+}
+
+# The number of pages handed to the browser stub so far.
+help_pages() {
+  if [ -f "$scratch/help-pages" ]; then wc -l < "$scratch/help-pages"; else echo 0; fi
+}
+
+# The main window's caption and the notices' title, as the game writes them.
+main_caption='  Пелимор 2007.0'
+notice_title='ПЕЛИМОР 2007'
+
+# Client points of the main window: the buttons' centres (start (4, 4) 39 x 39, size (49, 3),
+# picker (201, 3), hint (260, 3) 36 x 36, help (560, 3), stop (736, 3) 36 x 36, exit (778, 3)),
+# and the board panel at (4, 48), 600 x 600.
+start_button=(23 23)
+size_button=(68 22)
+picker_button=(220 22)
+hint_button=(278 21)
+help_button=(579 22)
+stop_button=(754 21)
+exit_button=(797 22)
+panel_left=4
+panel_top=48
+
+# The client point of the centre of cell (col, row) on a side x side board: the board is centred
+# in the 600-pixel panel, cells 48 x 48 at a 49-pixel pitch.
+cell_centre_x() { echo $((panel_left + (600 - 49 * $3 + 1) / 2 + 49 * $1 + 24)); }
+cell_centre_y() { echo $((panel_top + (600 - 49 * $3 + 1) / 2 + 49 * $2 + 24)); }
+
+# Windows of the game whose name is exactly $1 (xdotool matches names by pattern, ignoring case).
+windows_named() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '2007' 2>/dev/null || true); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null || true)" = "$1" ] && echo "$id"
+  done
+  return 0
+}
+
+# start_game FOLDER LOG: starts ./pelimor in FOLDER in a process group of its own, its output in
+# LOG; sets game_pid. A display whose number was just given up by an ending Xvfb may refuse the
+# first connection, so a program that could not reach the display is started again, twice at most.
+start_game() {
+  local try
+  for try in 1 2 3; do
+    (cd "$1" && exec setsid ./pelimor) > "$2" 2>&1 &
+    game_pid=$!
+    for _ in $(seq 20); do
+      kill -0 "$game_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if kill -0 "$game_pid" 2>/dev/null || ! grep -q 'could not connect to display' "$2"; then
+      return 0
+    fi
+    wait "$game_pid" 2>/dev/null || true
+    sleep 1
+  done
+}
+
+# wait_for_main_window PID: waits up to 30 s for the game's window while PID lives; sets window
+# and its screen origin window_x, window_y (no window manager: the client area is the window).
+wait_for_main_window() {
+  window=
+  for _ in $(seq 300); do
+    kill -0 "$1" 2>/dev/null || return 1
+    window=$(windows_named "$main_caption" | head -1)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^[XY]=')"
+  window_x=$X
+  window_y=$Y
+}
+
+# A left click at a point of the main window's client area.
+click_at() { xdotool mousemove --window "$window" "$1" "$2" mousedown 1 mouseup 1; }
+
+# Waits up to $1 tenths of a second for a notice; prints its id when one is there.
+wait_for_notice() {
+  local notice
+  for _ in $(seq "$1"); do
+    notice=$(windows_named "$notice_title" | head -1)
+    if [ -n "$notice" ]; then
+      echo "$notice"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Answers every open notice with Return (its default button, OK) until none is left, at most $1
+# (default 20) of them; prints how many it closed.
+close_notices() {
+  local closed=0 notice
+  while [ "$closed" -lt "${1:-20}" ]; do
+    notice=$(windows_named "$notice_title" | head -1)
+    [ -n "$notice" ] || break
+    xdotool key --window "$notice" Return 2>/dev/null || true
+    for _ in $(seq 50); do
+      windows_named "$notice_title" | grep -qx "$notice" || break
+      sleep 0.1
+    done
+    closed=$((closed + 1))
+  done
+  echo "$closed"
+}
+
+# Starts a 4 x 4 game with its one treasure and opens cells row by row until the win notice
+# shows; prints the notice's id. A round comes up empty only if the window dropped a press (the
+# first may arrive before the window takes input), so up to three rounds press start again.
+# Clicks that land while the notice is opening meet its body, never its button: it is centred
+# over the window, right of the board's last column.
+win_small_game() {
+  local notice row col
+  for _ in 1 2 3; do
+    click_at "${start_button[@]}"
+    sleep 0.3
+    for row in 0 1 2 3; do
+      for col in 0 1 2 3; do
+        click_at "$(cell_centre_x "$col" "$row" 4)" "$(cell_centre_y "$col" "$row" 4)"
+        if notice=$(wait_for_notice 3); then
+          echo "$notice"
+          return 0
+        fi
+      done
+    done
+    # A slow machine may still be handling the last clicks.
+    if notice=$(wait_for_notice 50); then
+      echo "$notice"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# exit_by_button PID: presses the exit button and waits up to 30 s for PID, a child of this
+# shell, to end; sets exit_status (or returns 1 if it did not end).
+exit_by_button() {
+  click_at "${exit_button[@]}"
+  for _ in $(seq 300); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      exit_status=0
+      wait "$1" || exit_status=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# The state letter of a process (R, S, D, Z, T ...), or nothing if it is gone.
+process_state() {
+  local stat
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 0
+  stat=${stat##*) }
+  echo "${stat%% *}"
+}
+
+# Sanitizer or crash reports in a log file, if any.
+crash_reports() {
+  grep -E 'ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|Segmentation fault|core dumped' \
+    "$1" 2>/dev/null || true
+}
