@@ -11,7 +11,7 @@
 set -euo pipefail
 
 # Starting Xvfb and ending processes, shared with the end-to-end test.
-. "$(dirname "$(readlink -f "$0")")/../../tests/e2e/xdisplay.sh"
+. "$(dirname "$(readlink -f "$0")")/../../tests/support/xdisplay.sh"
 
 build=$(readlink -f "$1")
 display_number=$2

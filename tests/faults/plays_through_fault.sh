@@ -16,8 +16,7 @@
 set -euo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
-. "$here/../e2e/xdisplay.sh"
-. "$here/../soak/game_driver.sh"
+. "$here/../support/game_driver.sh"
 fault=$1
 program=$(readlink -f "$2")
 wav_folder=$(readlink -f "$3")

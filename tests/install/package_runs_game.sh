@@ -10,6 +10,7 @@
 set -euo pipefail
 out=$1 version=$2
 . "$(dirname "$0")/testlib.sh"
+. "$(dirname "$0")/../support/xdisplay.sh"
 
 deb=$(echo "$out"/pelimor_*.deb)
 [ -f "$deb" ] || fail "no package in $out"
@@ -18,15 +19,6 @@ scratch=$(mktemp -d)
 installed_with_dpkg=
 xvfb_pid=
 game_pgid=
-# Asks the process (or, with a leading "-", the process group) to end, then forces it.
-stop() {
-  kill -TERM -- "$1" 2>/dev/null || return 0
-  for _ in $(seq 20); do
-    kill -0 -- "$1" 2>/dev/null || return 0
-    sleep 0.1
-  done
-  kill -KILL -- "$1" 2>/dev/null || true
-}
 cleanup() {
   if [ -n "$game_pgid" ]; then stop "-$game_pgid"; fi
   if [ -n "$xvfb_pid" ]; then stop "$xvfb_pid"; fi
@@ -76,17 +68,8 @@ folder=$root$work_dir
 [ -x "$program" ] || fail "Exec= names no installed program: $program"
 [ -f "$folder/wav/newgame.wav" ] || fail "Path= has no wav/newgame.wav: $folder"
 
-# A display of our own: Xvfb picks a free number and writes it to us.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$scratch/display" \
-  > "$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$scratch/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { cat "$scratch/xvfb.log"; fail "Xvfb did not start"; }
-  sleep 0.1
-done
-[ -s "$scratch/display" ] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -1 "$scratch/display")"
+# A display of our own.
+start_xvfb 90 20 "$scratch" || { cat "$scratch/xvfb.log"; fail "Xvfb did not start"; }
 
 # The game, traced for the files it looks at, in a process group of its own to end it cleanly.
 (cd "$folder" && exec setsid strace -f -qq -e trace=%file -o "$scratch/trace" "$program") \

@@ -10,8 +10,7 @@
 set -euo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
-. "$here/../e2e/xdisplay.sh"
-. "$here/game_driver.sh"
+. "$here/../support/game_driver.sh"
 program=$(readlink -f "$1")
 clicks_wanted=${PELIMOR_SOAK_CLICKS:-3000}
 seed=${PELIMOR_SOAK_SEED:-$(( $(date +%s%N) % 1000000 ))}

@@ -1,7 +1,9 @@
 # Helpers for scripts that play the real game on an X display of their own with xdotool: the
 # session (scratch folder, Xvfb, a machine without sound or browser), finding the game's windows,
-# closing its notices, winning a 4 x 4 game and leaving by the exit button. Sourced after
-# tests/e2e/xdisplay.sh; every wait is bounded.
+# closing its notices, winning a 4 x 4 game and leaving by the exit button. Sourced; every wait
+# is bounded.
+
+. "$(dirname "${BASH_SOURCE[0]}")/xdisplay.sh"
 
 scratch=
 fail_label=
