@@ -1,5 +1,6 @@
 // What a move, a placement and a whole game cost the rules on the largest board.
 #include "bench/core/NullPlatform.h"
+#include "bench/core/BoardPicks.h"
 
 #include "core/Board.h"
 #include "core/Choices.h"
@@ -39,15 +40,7 @@ void StartLargestGame(NullPlatform& platform, int treasures) {
     core::StartCommand();
 }
 
-core::TCell* FirstEmptyCellWithANumber() {
-    for (int r = 0; r < Side; ++r) {
-        for (int c = 0; c < Side; ++c) {
-            core::TCell* cell = core::Cells[c][r];
-            if (!cell->HasTreasure && core::CountLineTreasures(c, r) > 0) return cell;
-        }
-    }
-    return nullptr;
-}
+using bench::FirstEmptyCellWithANumber;
 
 // Opens every cell but those in `keepClosed` by plain clicks with hints off.
 void OpenAllBut(NullPlatform& platform, const std::vector<const core::TCell*>& keepClosed) {

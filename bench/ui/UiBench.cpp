@@ -1,6 +1,7 @@
 // What the Qt side of the game costs on the largest board: a rebuild with its paint, and the
 // dearest click of all with its thousands of number redraws and its paint. Runs on a real
 // display (Xvfb will do), since the mouse pointer's place over the board is part of the cost.
+#include "bench/core/BoardPicks.h"
 #include "core/Board.h"
 #include "core/Choices.h"
 #include "core/Game.h"
@@ -164,15 +165,7 @@ void BM_StartPressLargestBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_StartPressLargestBoard)->Unit(benchmark::kMillisecond);
 
-core::TCell* FirstEmptyCellWithANumber() {
-    for (int r = 0; r < Side; ++r) {
-        for (int c = 0; c < Side; ++c) {
-            core::TCell* cell = core::Cells[c][r];
-            if (!cell->HasTreasure && core::CountLineTreasures(c, r) > 0) return cell;
-        }
-    }
-    return nullptr;
-}
+using bench::FirstEmptyCellWithANumber;
 
 // The dearest move there is, as the core benchmark sets it up: 12 x 12 with all 36 treasures
 // found but the target raised to 37, every cell open but one, hints on. Opening the last cell
