@@ -33,8 +33,9 @@ NoticeCatcher::NoticeCatcher(std::function<void()> whileOpen) : whileOpen_(std::
         if (box == nullptr) return;
         bool icons = false;
         for (QAbstractButton* button : box->buttons()) icons = icons || !button->icon().isNull();
+        const int spare = box->width() - box->fontMetrics().horizontalAdvance(box->windowTitle());
         seen.push_back({box->windowTitle(), box->text(), box->standardButtons(), box->icon(),
-                        box->standardButton(box->defaultButton()), icons});
+                        box->standardButton(box->defaultButton()), icons, spare});
         if (whileOpen_) whileOpen_();
         box->button(QMessageBox::Ok)->click();
     });

@@ -40,6 +40,7 @@ struct SeenNotice {
     QMessageBox::Icon icon;
     QMessageBox::StandardButton defaultButton;
     bool iconsOnButtons;
+    int spareTitleWidth;  // the box's width beyond what its title's text needs
 };
 
 // Answers every notice that opens while it lives with OK, after writing down what it showed

@@ -80,6 +80,15 @@ TEST_F(NoticesAndHelp, TheWinNoticeNamesTheCountAndTheTimeOutNoticeSaysWhy) {
     EXPECT_FALSE(catcher.seen[1].iconsOnButtons);
 }
 
+TEST_F(NoticesAndHelp, ANoticeLeavesItsTitleBarRoomForTheWholeTitle) {
+    // A window manager puts its icon and three buttons beside the title; a box only as wide as
+    // "Игра остановлена!" would have it cut to "ПЕ… 2007".
+    NoticeCatcher catcher;
+    form().sbtStopClick();
+    ASSERT_EQ(catcher.seen.size(), 1u);
+    EXPECT_GE(catcher.seen[0].spareTitleWidth, 100);
+}
+
 TEST_F(NoticesAndHelp, TheHelpButtonHandsOverThePageBesideTheProgramWhenItIsThere) {
     const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath("Help.htm");
     QFile::remove(besideProgram);
