@@ -179,9 +179,5 @@ done
 [ "$(close_notices)" -ge 1 ] || fail "the stop notice did not close on Return"
 [ -z "$(windows_named "$notice_title")" ] || fail "a notice is still open after Return"
 
-exit_by_button "$game_pid" || fail "the game did not end within 30 s of the exit button"
-game_pid=
-[ "$exit_status" -eq 0 ] || fail "the game ended with status $exit_status"
-reports=$(crash_reports "$scratch/game.log")
-[ -z "$reports" ] || fail "crash reports: $reports"
+leave_cleanly
 echo "PASS: $clicks random clicks; the game still answered and ended with status 0"

@@ -194,6 +194,17 @@ exit_by_button() {
   return 1
 }
 
+# leave_cleanly: presses the exit button and fails unless the game ends within 30 s with status 0
+# and its log holds no crash or sanitizer report.
+leave_cleanly() {
+  exit_by_button "$game_pid" || fail "the game did not end within 30 s of the exit button"
+  game_pid=
+  [ "$exit_status" -eq 0 ] || fail "the game ended with status $exit_status"
+  local reports
+  reports=$(crash_reports "$scratch/game.log")
+  [ -z "$reports" ] || fail "crash reports: $reports"
+}
+
 # The state letter of a process (R, S, D, Z, T ...), or nothing if it is gone.
 process_state() {
   local stat
