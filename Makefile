@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a player or a developer needs: `make run` and `make test`.
 BUILD ?= build
 CMAKE_FLAGS ?=

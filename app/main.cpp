@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the application, the platform binding, then the game's own life.
 #include "core/Game.h"
 #include "core/Platform.h"

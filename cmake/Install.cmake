@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install`: the game in one folder of its own, a command that starts it from there, and
 # what the desktop needs to list it (entry, icons, AppStream metadata, manual page).
 #

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by `cmake --install`: writes the command and the desktop entry with the program folder's
 # absolute path under the prefix of this install, and installs them.
 # Needs PELIMOR_SOURCE_DIR, PELIMOR_GEN_DIR, PELIMOR_INSTALL_GAMEDIR, PELIMOR_INSTALL_COMMANDDIR.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: the installed game (cmake/Install.cmake) as one Debian package, built by CPack.
 include_guard(GLOBAL)
 

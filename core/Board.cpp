@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board: building and tearing down the cells, and hiding the treasures.
 #include "core/Board.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock: minutes and seconds in lblTime, and the end of the game at 60 minutes.
 #include "core/Clock.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game control: start-up, the start, stop and exit commands, and the counter labels.
 #include "core/Game.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hint deduction: paints the green ground on cells the opened numbers prove empty.
 #include "core/Hints.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line counts: treasures on a cell's row, column and both diagonals, to the board's edges.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's move: opening a cell, or marking it with Ctrl held.
 #include "core/OpenCell.h"
 

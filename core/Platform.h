@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door from the game rules to the world: screen, clock, chance and sound.
 #pragma once
 

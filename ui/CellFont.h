@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font of the numbers on opened cells: bold Arial with a 32-pixel character cell.
 #pragma once
 

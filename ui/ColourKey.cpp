@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour-key transparency: a picture's bottom-left pixel names the colour that is left undrawn.
 #include "ui/ColourKey.h"
 

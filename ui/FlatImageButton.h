@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A flat image button: no frame until the mouse is over it, a colour-keyed glyph, a hand cursor.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help button: the help page "Help.htm" beside the program, opened in the desktop's browser.
 #pragma once
 

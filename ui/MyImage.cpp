@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A board cell on screen: a 48 x 48 picture in the board panel that carries the cell record.
 #include "ui/MyImage.h"
 

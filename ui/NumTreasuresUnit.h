@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure-count picker: a red strip with a slider, confirmed by a click on the strip.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's platform operations on Qt: the main window, the cells, the clock, chance and sound.
 #include "ui/QtPlatform.h"
 

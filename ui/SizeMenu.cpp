@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size menu: nine square boards in one radio group, popped up under the size button.
 #include "ui/SizeMenu.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the buttons along the top, the board panel, the clock and the counters.
 #include "ui/TreasureUnit.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cells the benchmarks pick on a board in play; shared by the core and window benchmarks.
 #pragma once
 

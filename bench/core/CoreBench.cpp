@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a move, a placement and a whole game cost the rules on the largest board.
 #include "bench/core/NullPlatform.h"
 #include "bench/core/BoardPicks.h"

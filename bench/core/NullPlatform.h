@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform that does nothing but keep real cells and draw fixed-seed chance: the rules' own cost.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up yardstick: a plain Qt window of the game window's size, colour and place, holding
 // 144 picture widgets laid out as the largest board, built before it is first shown. With
 // --text it also shows the game's six labels in their bold Arial, to tell the cost of text apart.

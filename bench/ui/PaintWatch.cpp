@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports the milliseconds until a point of the screen first shows a given
 // colour: with a point inside the program's window, the time from start to its first paint.
 // Usage: paint-watch X Y RRGGBB TIMEOUT_MS PROGRAM [ARGUMENTS...]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Qt side of the game costs on the largest board: a rebuild with its paint, and the
 // dearest click of all with its thousands of number redraws and its paint. Runs on a real
 // display (Xvfb will do), since the mouse pointer's place over the board is part of the cost.

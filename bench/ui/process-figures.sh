@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process figures of the game beside a bare Qt window, on an Xvfb this script starts:
 #  - start-up: milliseconds from starting the program to its window's first paint on screen,
 #    as paint-watch sees it (a point of the window's background takes its colour), and the

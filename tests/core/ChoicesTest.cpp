@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choices between games: the board size from the menu and the treasure count from the picker.
 #include "tests/core/CoreTest.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock: the time shown each second, the end at 60 minutes, and the tick counter's wrap.
 #include "tests/core/CoreTest.h"
 

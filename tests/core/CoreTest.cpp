@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture of the core tests: a fresh game bound to the recording platform, boards drawn as text.
 #include "tests/core/CoreTest.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recording stand-in for the platform: logs every call in order and plays back scripted input.
 #include "tests/core/FakePlatform.h"
 

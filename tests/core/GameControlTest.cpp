@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the start and stop commands: how a game begins, is replaced and ends by hand.
 #include "tests/core/CoreTest.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hint deduction: with the bulb down, cells the numbers prove empty turn green after each move.
 #include "tests/core/CoreTest.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line counts: a cell's number is the treasures on its row, column and diagonals, edge to edge.
 #include "tests/core/CoreTest.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hiding the treasures: how the random draws become treasure cells.
 #include "tests/core/CoreTest.h"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real X display, played like a player: start a 4 x 4 game with its one
 # treasure, open cells until the treasure turns up, and see the win notice open.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a machine with one thing missing or broken: it must start, play a 4 x 4
 # game to its win notice, and leave by the exit button with status 0 and no crash report.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the game with CPack into OUT_DIR, for the package tests.
 # Usage: build_package.sh BUILD_DIR OUT_DIR
 set -euo pipefail

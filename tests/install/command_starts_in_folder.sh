@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installed under any prefix, the `pelimor` command runs the program with the program folder as
 # its working directory, whatever directory it is called from, and the desktop entry names that
 # same folder.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install --prefix /usr` into a scratch DESTDIR lays out the game folder, the command,
 # the desktop entry, the icons, the AppStream metadata, the manual page and the package docs,
 # and nothing else.
@@ -68,11 +70,23 @@ metainfo=$root/usr/share/metainfo/io.github.pelimor.pelimor.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
 grep -q '<launchable type="desktop-id">pelimor.desktop</launchable>' "$metainfo" \
   || fail "the metadata does not launch pelimor.desktop"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" \
+  || fail "the metadata does not give the game's licence as GPL-3.0-or-later"
+grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo" \
+  || fail "the metadata does not put itself under CC0-1.0"
 
 # Manual page and package documentation.
 gzip -t "$root/usr/share/man/man6/pelimor.6.gz" || fail "the manual page is not gzip"
 zcat "$root/usr/share/man/man6/pelimor.6.gz" | grep -q '^\.TH PELIMOR 6' || fail "bad manual page"
-[ -s "$root/usr/share/doc/pelimor/copyright" ] || fail "no copyright file"
+# The copyright file: machine-readable, everything under GPL-3+ with its licence text named.
+copyright=$root/usr/share/doc/pelimor/copyright
+[ -s "$copyright" ] || fail "no copyright file"
+head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || fail "the copyright file is not machine-readable"
+sed -n '/^Files: \*$/,/^$/p' "$copyright" | grep -qx 'License: GPL-3+' \
+  || fail "the copyright file does not put every file under GPL-3+"
+grep -q '/usr/share/common-licenses/GPL-3' "$copyright" || fail "the copyright file lacks GPL-3"
+! grep -qiE 'all rights? reserved' "$copyright" || fail "the copyright file reserves all rights"
 zcat "$root/usr/share/doc/pelimor/changelog.gz" | head -1 | grep -q '^pelimor (' \
   || fail "no Debian changelog"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package passes lintian: no error or warning, and no pedantic or informational
 # finding either, apart from those the package overrides with a reason.
 # Usage: package_lintian.sh PACKAGE_DIR

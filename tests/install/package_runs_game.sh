@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, once installed, starts the game the way the desktop menu does (the desktop
 # entry's Exec= in its Path=), and pressing the start button looks up the "newgame" cue in the
 # installed wav/ folder.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers shared by the install tests: failing with a reason, reading a desktop entry.
 
 # Prints the reason and stops the test.

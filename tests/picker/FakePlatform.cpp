@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window-less stand-in for the platform, so the choices can run the real game core in tests.
 #include "tests/picker/FakePlatform.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help button: the page is looked for beside the program, never in the working directory.
 #include "ui/Help.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure-count picker: its slider, its opening under the button, and its confirmation.
 #include "ui/NumTreasuresUnit.h"
 

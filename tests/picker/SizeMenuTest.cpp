@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size menu: which boards it offers, when a choice is refused, and where it pops up.
 #include "ui/SizeMenu.h"
 

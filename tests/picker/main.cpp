@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the picker tests inside a Qt application; without a display they draw off screen.
 #include <QApplication>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's and the clock's events as a stream drawn from a seed or from fuzzer bytes.
 #pragma once
 

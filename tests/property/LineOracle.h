@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An independent reading of the queen lines: walk from a cell in eight directions to the edges.
 #pragma once
 

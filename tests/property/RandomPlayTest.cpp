@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random play against the real rules: after every event the board, its pictures, the
 // counters and the clock must agree with what a player is entitled to see.
 //

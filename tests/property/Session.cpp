@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the real rules from start-up to exit: each event handed over and its effects checked.
 #include "tests/property/Session.h"
 

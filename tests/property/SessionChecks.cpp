@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What must hold after every event, whatever it was: the board, its pictures, the counters.
 #include "tests/property/LineOracle.h"
 #include "tests/property/Session.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform that keeps what the player would see (labels, cell pictures, numbers, clock) and
 // flags every misuse of the cell widgets, for long randomised games against the real rules.
 #pragma once

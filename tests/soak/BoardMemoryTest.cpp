@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory over many boards: a thousand 12 x 12 rebuilds through the window's own handlers leave
 // no cell widgets, pictures or timers behind, and the number pictures' cache stays bounded.
 #include "tests/ui/GameWindow.h"

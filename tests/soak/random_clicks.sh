@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under thousands of random clicks: buttons, cells, the size menu's items and
 # the picker's slider and strip, notices answered as they come; afterwards the program must still
 # answer a click, and leave by its exit button with status 0.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a cue is looked up: "wav/<name>.wav" under the working directory as it is at each call.
 #include "RecordingSound.h"
 #include "ScratchFolder.h"

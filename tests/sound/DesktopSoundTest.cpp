@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop sound output where there is no sound device: every request returns and the game
 // goes on, whatever the file. The test program runs with PULSE_SERVER pointing nowhere, so no
 // sound server is reached (and nothing is heard) on any machine.

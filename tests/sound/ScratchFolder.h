@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throw-away folders to start the game's cue lookup from, and a guard for the working directory.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cue files the game ships: all six are found under their exact names and keep their promises
 // (mono 16-bit 22050 Hz, short, audible, never clipped, silent at both ends so they never click).
 #include "RecordingSound.h"

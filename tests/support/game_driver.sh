@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for scripts that play the real game on an X display of their own with xdotool: the
 # session (scratch folder, Xvfb, a machine without sound or browser), finding the game's windows,
 # closing its notices, winning a 4 x 4 game and leaving by the exit button. Sourced; every wait

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for scripts that run the game on an X display of their own: starting Xvfb on a free
 # display number, and ending a process or a process group. Sourced, not run.
 

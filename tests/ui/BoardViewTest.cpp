@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board on screen: cells centred in the board panel 49 pixels apart, their pictures, and
 // the numbers drawn on opened cells.
 #include "tests/ui/GameWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat image buttons: keyed glyphs, the frame of each state, the pressed shift, the hint
 // toggle and the buttons' hints.
 #include "tests/ui/GameWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A click on a cell as the window system delivers it: press and release on the same cell,
 // double-clicks, other buttons, Ctrl held, and the hints that follow a move.
 #include "tests/ui/GameWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's label as the seconds pass, its one-second rhythm, and the three notices that end
 // a game, with what stays on screen while they are open.
 #include "tests/ui/GameWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture of the window tests: the real window on the real platform, with silent sound,
 // a scripted clock, boards drawn as text and notices answered by the test.
 #include "tests/ui/GameWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // While a notice is open the player can do nothing else, in either window; and the help button
 // hands over the page beside the program.
 #include "tests/ui/GameWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure-count picker beside the game window: the picker button opens it, its count
 // becomes the game's, and it lives and dies with the main window.
 #include "tests/ui/GameWindow.h"

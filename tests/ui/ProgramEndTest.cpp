@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the program ends: the exit button and a close request from the window system both end the
 // event loop; no key does anything.
 #include "tests/ui/GameWindow.h"

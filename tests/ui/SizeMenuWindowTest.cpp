@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size menu in the game window: where it pops up, and what a chosen size does to the board
 // between games and during one.
 #include "tests/ui/GameWindow.h"

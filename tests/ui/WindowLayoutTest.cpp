@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the player first sees it: its frame, every control's place, fonts, colours
 // and the texts written before it is first shown.
 #include "tests/ui/GameWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: a cheerful treasure hunter in a pirate's striped shirt, leaning on a
 // spade, on a transparent ground with hard edges.
 #include "picture_kit.h"

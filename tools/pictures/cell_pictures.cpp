@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three cell pictures: closed sand, known empty green, and the treasure box on sand.
 #include "picture_kit.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make-pictures: writes every picture of the game as PNG files, or checks written ones.
 #include "picture_kit.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Self-check of the written pictures: sizes, exact colours, keys, margins and figure shapes.
 #include "picture_kit.h"
 #include "pictures.h"

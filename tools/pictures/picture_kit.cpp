@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared tools for drawing the game's pictures: colours, canvases, keyed compositing, palettes.
 #include "picture_kit.h"
 
@@ -187,6 +189,9 @@ int nearestIndex(QRgb colour, const QList<QRgb> &palette, QRgb skip)
 bool savePng(const QImage &image, const QString &path)
 {
     QImageWriter writer(path, "png");
+    // Each picture carries its own licence notice, in PNG text chunks, wherever it is copied.
+    writer.setText("Copyright", "2026 The Pelimor developers");
+    writer.setText("License", "GPL-3.0-or-later");
     if (writer.write(image))
         return true;
     std::fprintf(stderr, "make-pictures: cannot write %s: %s\n", qPrintable(path),

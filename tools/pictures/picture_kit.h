@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared tools for drawing the game's pictures: colours, canvases, keyed compositing, palettes.
 #pragma once
 

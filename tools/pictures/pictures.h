@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures, each drawn by one function, and the self-check of the written files.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit button's glyph: a figure running off to the right, arms and legs flung wide.
 #include "picture_kit.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single-image glyphs: the treasure-count box, the hint bulb and the stop sign.
 #include "picture_kit.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Glyph strips of the start, new-size and help buttons: coloured frames at rest, grey pressed.
 #include "picture_kit.h"
 #include "pictures.h"

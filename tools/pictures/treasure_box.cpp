@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure box: a closed wooden chest seen from above at three quarters, tied with straps.
 #include "picture_kit.h"
 #include "pictures.h"

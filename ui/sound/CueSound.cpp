@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cue sounds through libcanberra, the freedesktop event-sound library, and the cue-file lookup.
 #include "ui/sound/CueSound.h"
 

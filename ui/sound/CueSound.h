@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cue sounds: the wave files of the game's events, played through the desktop's sound library.
 #pragma once
 

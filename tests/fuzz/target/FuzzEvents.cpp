@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: the input's bytes decide every event of one session, from start-up to exit;
 // the first broken rule is printed with the board and stops the fuzzer.
 #include "tests/property/Session.h"
