@@ -10,33 +10,33 @@ namespace {
 
 constexpr int CellSize = 48;   // a cell widget is 48 x 48; its pictures are never scaled
 
-QImage flat(QRgb colour)
+QImage flat(QRgb colour, double scale)
 {
-    QImage image(CellSize, CellSize, QImage::Format_RGB32);
+    const int side = scaledSide(CellSize, scale);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
 
 } // namespace
 
-QImage makeNoKnow()
+QImage makeNoKnow(double scale)
 {
-    return flat(Sand);
+    return flat(Sand, scale);
 }
 
-QImage makeEmpty()
+QImage makeEmpty(double scale)
 {
-    return flat(EmptyGreen);
+    return flat(EmptyGreen, scale);
 }
 
-QImage makeTreasure()
+QImage makeTreasure(double scale)
 {
-    QImage figure = canvas(CellSize, CellSize);
-    QPainter painter(&figure);
-    drawTreasureBox(painter);
-    painter.end();
+    ScaledCanvas figure(CellSize, scale);
+    drawTreasureBox(figure.painter);
+    figure.painter.end();
     // The box stands on the closed cell's own sand, so opening a treasure keeps the ground.
-    return onGround(figure, Sand);
+    return onGround(figure.image, Sand);
 }
 
 } // namespace pictures

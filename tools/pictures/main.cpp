@@ -8,9 +8,6 @@
 #include <QString>
 
 #include <cstdio>
-#include <functional>
-#include <utility>
-#include <vector>
 
 int main(int argc, char **argv)
 {
@@ -30,30 +27,15 @@ int main(int argc, char **argv)
     if (check)
         return checkPictures(folder) == 0 ? 0 : 1;
 
-    const std::vector<std::pair<QString, std::function<QImage()>>> pictures{
-        {"imgNoKnow.png", makeNoKnow},
-        {"imgEmpty.png", makeEmpty},
-        {"imgTreasure.png", makeTreasure},
-        {"sbtStartNewGame.png", makeStartNewGame},
-        {"sbtCreateNewSizeGame.png", makeCreateNewSizeGame},
-        {"sbtNumTreasures.png", makeNumTreasures},
-        {"sbtHint.png", makeHint},
-        {"sbtHelp.png", makeHelp},
-        {"sbtStop.png", makeStop},
-        {"sbtExit.png", makeExit},
-        {"icon16.png", [] { return makeIcon(16); }},
-        {"icon32.png", [] { return makeIcon(32); }},
-        {"icon48.png", [] { return makeIcon(48); }},
-        {"icon64.png", [] { return makeIcon(64); }},
-        {"icon128.png", [] { return makeIcon(128); }},
-        {"icon256.png", [] { return makeIcon(256); }},
-    };
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "make-pictures: cannot create %s\n", qPrintable(folder));
         return 1;
     }
     bool ok = true;
-    for (const auto &[name, make] : pictures)
-        ok = savePng(make(), QDir(folder).filePath(name)) && ok;
+    for (const Picture &picture : allPictures())
+        for (double scale : picture.scales()) {
+            const QString path = QDir(folder).filePath(scaledFileName(picture.name, scale));
+            ok = savePng(picture.make(scale), path) && ok;
+        }
     return ok ? 0 : 1;
 }

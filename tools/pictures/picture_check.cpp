@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Self-check of the written pictures: sizes, exact colours, keys, margins and figure shapes.
+// Self-check of the written pictures at every scale: each is what the generator draws, with its
+// size, exact colours, keys, margins and figure shape.
 #include "picture_kit.h"
 #include "pictures.h"
 
@@ -10,6 +11,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,7 +34,7 @@ public:
     // Loads a picture and checks its size; a null image means the caller stops there.
     QImage load(const QString &file, int width, int height)
     {
-        QImage image(QDir(folder_).filePath(file));
+        QImage image(path(file));
         if (image.isNull()) {
             fault(file, "missing or unreadable");
             return {};
@@ -46,6 +48,7 @@ public:
     }
 
     QString folder() const { return folder_; }
+    QString path(const QString &file) const { return QDir(folder_).filePath(file); }
 
 private:
     QString folder_;
@@ -94,15 +97,34 @@ int enclosedKeyPixels(const QImage &image, QRgb key)
     return enclosed;
 }
 
-void checkFlat(Checker &c, const QString &file, QRgb colour)
+// The pixel whose centre a unit point's own pixel centre falls in, at `scale`.
+int unitPixel(int unit, double scale)
 {
-    const QImage image = c.load(file, 48, 48);
+    return int(std::floor((unit + 0.5) * scale));
+}
+
+// The first pixel at or after unit `unit`, and the first pixel from `unit` on that a drawing
+// ending there leaves untouched.
+int firstPixel(double unit, double scale)
+{
+    return int(std::floor(unit * scale + 1e-9));
+}
+int endPixel(double unit, double scale)
+{
+    return int(std::ceil(unit * scale - 1e-9));
+}
+
+void checkFlat(Checker &c, const QString &name, QRgb colour, double scale)
+{
+    const QString file = scaledFileName(name, scale);
+    const int side = scaledSide(48, scale);
+    const QImage image = c.load(file, side, side);
     if (image.isNull())
         return;
     if (image.hasAlphaChannel())
         c.fault(file, "has an alpha channel; cell pictures are opaque");
-    for (int y = 0; y < 48; ++y)
-        for (int x = 0; x < 48; ++x)
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
             if (image.pixel(x, y) != colour) {
                 c.fault(file, QString("pixel %1,%2 is %3, not %4").arg(x).arg(y)
                                   .arg(hex(image.pixel(x, y)), hex(colour)));
@@ -110,21 +132,30 @@ void checkFlat(Checker &c, const QString &file, QRgb colour)
             }
 }
 
-void checkTreasure(Checker &c)
+// A rectangle of units [left, right) x [top, bottom) as the pixels it touches at `scale`.
+QRect unitArea(double left, double top, double right, double bottom, double scale)
 {
-    const QString file = "imgTreasure.png";
-    const QImage image = c.load(file, 48, 48);
+    return QRect(QPoint(firstPixel(left, scale), firstPixel(top, scale)),
+                 QPoint(endPixel(right, scale) - 1, endPixel(bottom, scale) - 1));
+}
+
+void checkTreasure(Checker &c, double scale)
+{
+    const QString file = scaledFileName("imgTreasure", scale);
+    const int side = scaledSide(48, scale);
+    const QImage image = c.load(file, side, side);
     if (image.isNull())
         return;
-    const QRect drawing(6, 6, 36, 37);   // columns 6..41, rows 6..42
+    const QRect drawing = unitArea(6, 6, 42, 43, scale);   // columns 6..41, rows 6..42
+    // Yellow digits need a mid to dark ground where they fall (columns 8..40, rows 9..40).
+    const QRect digits = unitArea(8, 9, 41, 41, scale);
     int margin = 0, dark = 0, digitArea = 0;
-    for (int y = 0; y < 48; ++y)
-        for (int x = 0; x < 48; ++x) {
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
             const QRgb p = image.pixel(x, y);
             if (!drawing.contains(x, y) && p != Sand)
                 ++margin;
-            // Yellow digits need a mid to dark ground where they fall (columns 8..40, rows 9..40).
-            if (x >= 8 && x <= 40 && y >= 9 && y <= 40) {
+            if (digits.contains(x, y)) {
                 ++digitArea;
                 dark += qGray(p) < 120;
             }
@@ -133,104 +164,123 @@ void checkTreasure(Checker &c)
         c.fault(file, QString("%1 pixels outside columns 6..41, rows 6..42 are not sand").arg(margin));
     if (dark * 10 < digitArea * 6)
         c.fault(file, QString("only %1 of %2 pixels under the digits are dark").arg(dark).arg(digitArea));
-    if (figureBounds(image, Sand).width() < 30)
+    if (figureBounds(image, Sand).width() < 30 * scale)
         c.fault(file, "the box is too small");
 }
 
 // A strip: key at every frame's bottom left, frames 0 = 1 and 2 = 3, the grey drawing in the
 // same place as the coloured one, and the named points left transparent.
-void checkStrip(Checker &c, const QString &file, const QList<QPoint> &transparentPoints)
+void checkStrip(Checker &c, const QString &name, const QList<QPoint> &transparentPoints,
+                double scale)
 {
-    const QImage image = c.load(file, FrameSize * StripFrames, FrameSize);
+    const QString file = scaledFileName(name, scale);
+    const int side = scaledSide(FrameSize, scale);
+    const QImage image = c.load(file, side * StripFrames, side);
     if (image.isNull())
         return;
     QImage frames[StripFrames];
     for (int k = 0; k < StripFrames; ++k) {
-        frames[k] = image.copy(k * FrameSize, 0, FrameSize, FrameSize);
-        if (frames[k].pixel(0, FrameSize - 1) != WindowColour)
+        frames[k] = image.copy(k * side, 0, side, side);
+        if (frames[k].pixel(0, side - 1) != WindowColour)
             c.fault(file, QString("frame %1's bottom-left pixel is not the window colour").arg(k));
     }
     if (frames[0] != frames[1] || frames[2] != frames[3])
         c.fault(file, "frames 0 and 1, or 2 and 3, differ");
     int moved = 0, figure = 0;
-    for (int y = 0; y < FrameSize; ++y)
-        for (int x = 0; x < FrameSize; ++x) {
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
             const bool colourShows = frames[0].pixel(x, y) != WindowColour;
             moved += colourShows != (frames[2].pixel(x, y) != WindowColour);
             figure += colourShows;
         }
     if (moved)
         c.fault(file, QString("the grey drawing differs in shape from the coloured one at %1 pixels").arg(moved));
-    if (figure < 60 || figure > FrameSize * FrameSize * 3 / 4)
+    if (figure < 60 * scale * scale || figure > side * side * 3 / 4)
         c.fault(file, QString("implausible figure of %1 pixels").arg(figure));
-    for (QPoint p : transparentPoints)
-        if (frames[0].pixel(p) != WindowColour)
-            c.fault(file, QString("pixel %1,%2 should be transparent").arg(p.x()).arg(p.y()));
+    for (QPoint p : transparentPoints) {
+        const QPoint at(unitPixel(p.x(), scale), unitPixel(p.y(), scale));
+        if (frames[0].pixel(at) != WindowColour)
+            c.fault(file, QString("pixel %1,%2 should be transparent").arg(at.x()).arg(at.y()));
+    }
 }
 
-void checkNumTreasures(Checker &c)
+// Whether `pixels` is within [low, high] units at `scale`, rounded outwards.
+bool withinUnits(int pixels, double low, double high, double scale)
 {
-    const QString file = "sbtNumTreasures.png";
-    const QImage image = c.load(file, FrameSize, FrameSize);
+    return pixels >= firstPixel(low, scale) && pixels <= endPixel(high, scale);
+}
+
+void checkNumTreasures(Checker &c, double scale)
+{
+    const QString file = scaledFileName("sbtNumTreasures", scale);
+    const int side = scaledSide(FrameSize, scale);
+    const QImage image = c.load(file, side, side);
     if (image.isNull())
         return;
-    if (image.pixel(0, FrameSize - 1) != MagentaKey)
+    if (image.pixel(0, side - 1) != MagentaKey)
         c.fault(file, "bottom-left pixel is not magenta");
     const QRect box = figureBounds(image, MagentaKey);
-    if (box.width() < 27 || box.width() > 31 || box.height() < 28 || box.height() > 32)
+    if (!withinUnits(box.width(), 27, 31, scale) || !withinUnits(box.height(), 28, 32, scale))
         c.fault(file, QString("box is %1 x %2, should be about 29 x 30").arg(box.width()).arg(box.height()));
-    if (std::abs(box.center().x() - 19) > 1 || std::abs(box.center().y() - 19) > 1)
+    // The frame's middle unit, 19, has its centre on this pixel; one unit either way will do.
+    const double middle = 19.5 * scale - 0.5;
+    if (std::abs(box.center().x() - middle) > scale || std::abs(box.center().y() - middle) > scale)
         c.fault(file, "box is not centred");
     if (enclosedKeyPixels(image, MagentaKey))
         c.fault(file, "magenta holes inside the box");
 }
 
-void checkHint(Checker &c)
+void checkHint(Checker &c, double scale)
 {
-    const QString file = "sbtHint.png";
-    const QImage image = c.load(file, 32, 32);
+    const QString file = scaledFileName("sbtHint", scale);
+    const int side = scaledSide(32, scale);
+    const QImage image = c.load(file, side, side);
     if (image.isNull())
         return;
     if (image.format() != QImage::Format_Indexed8 || image.colorCount() != 256)
         c.fault(file, "is not stored with a 256-entry palette");
-    if (image.pixel(0, 31) != HintKey)
+    if (image.pixel(0, side - 1) != HintKey)
         c.fault(file, "bottom-left pixel is not the light grey key");
     if (const int holes = enclosedKeyPixels(image, HintKey))
         c.fault(file, QString("%1 key-grey pixels inside the bulb").arg(holes));
 }
 
-void checkStop(Checker &c)
+void checkStop(Checker &c, double scale)
 {
-    const QString file = "sbtStop.png";
-    const QImage image = c.load(file, 32, 32);
+    const QString file = scaledFileName("sbtStop", scale);
+    const int side = scaledSide(32, scale);
+    const QImage image = c.load(file, side, side);
     if (image.isNull())
         return;
     const QList<QRgb> vga = vgaPalette();
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
             if (!vga.contains(image.pixel(x, y))) {
                 c.fault(file, QString("pixel %1,%2 is not a VGA colour").arg(x).arg(y));
                 return;
             }
-    if (image.pixel(0, 31) != StopKey)
+    if (image.pixel(0, side - 1) != StopKey)
         c.fault(file, "bottom-left pixel is not black");
     if (const int holes = enclosedKeyPixels(image, StopKey))
         c.fault(file, QString("%1 black pixels inside the octagon").arg(holes));
-    // The sign fills the frame but for a one-pixel margin: its middle rows and columns run
-    // from 1 to 30, and the margin itself is black.
-    for (int m : {15, 16}) {
-        for (int i = 1; i <= 30; ++i)
+    // The sign fills the frame but for a one-unit margin: its middle rows and columns run from
+    // unit 1 to unit 30, and the margin itself is black. A pixel belongs to the sign when its
+    // centre does.
+    const int first = int(std::ceil(scale - 0.5)), last = int(std::ceil(31 * scale - 0.5)) - 1;
+    for (int m : {unitPixel(15, scale), unitPixel(16, scale)}) {
+        for (int i = first; i <= last; ++i)
             if (image.pixel(i, m) == StopKey || image.pixel(m, i) == StopKey)
                 c.fault(file, QString("the sign does not reach the margin at row/column %1").arg(m));
-        if (image.pixel(0, m) != StopKey || image.pixel(31, m) != StopKey ||
-            image.pixel(m, 0) != StopKey || image.pixel(m, 31) != StopKey)
-            c.fault(file, "the one-pixel margin is not black");
+        for (int i : {first - 1, last + 1})
+            if (image.pixel(i, m) != StopKey || image.pixel(m, i) != StopKey)
+                c.fault(file, "the one-unit margin is not black");
     }
 }
 
-void checkIcon(Checker &c, int size)
+void checkIcon(Checker &c, const QString &name, int size, double scale)
 {
-    const QString file = QString("icon%1.png").arg(size);
+    const QString file = scaledFileName(name, scale);
+    size = int(size * scale);
     const QImage image = c.load(file, size, size);
     if (image.isNull())
         return;
@@ -246,6 +296,18 @@ void checkIcon(Checker &c, int size)
     const double share = double(transparent) / (size * size);
     if (share < 0.5 || share > 0.72)
         c.fault(file, QString("%1% transparent, should be about three fifths").arg(int(share * 100)));
+}
+
+// The file holds exactly the pixels the generator draws today.
+void checkDrawn(Checker &c, const Picture &picture, double scale)
+{
+    const QString file = scaledFileName(picture.name, scale);
+    const QImage stored(c.path(file));
+    if (stored.isNull())
+        return;   // reported by the picture's own check
+    const QImage drawn = picture.make(scale).convertToFormat(QImage::Format_ARGB32);
+    if (stored.convertToFormat(QImage::Format_ARGB32) != drawn)
+        c.fault(file, "differs from what make-pictures draws; write the pictures again");
 }
 
 void checkResourceList(Checker &c, const QStringList &files)
@@ -268,18 +330,24 @@ void checkResourceList(Checker &c, const QStringList &files)
 int checkPictures(const QString &folder)
 {
     Checker c(folder);
-    checkFlat(c, "imgNoKnow.png", Sand);
-    checkFlat(c, "imgEmpty.png", EmptyGreen);
-    checkTreasure(c);
-    checkStrip(c, "sbtStartNewGame.png", {});
-    checkStrip(c, "sbtCreateNewSizeGame.png", {QPoint(17, 15), QPoint(10, 20)});
-    checkStrip(c, "sbtHelp.png", {QPoint(19, 12)});
-    checkStrip(c, "sbtExit.png", {});
-    checkNumTreasures(c);
-    checkHint(c);
-    checkStop(c);
-    for (int size : {16, 32, 48, 64, 128, 256})
-        checkIcon(c, size);
+    for (double scale : Scales) {
+        checkFlat(c, "imgNoKnow", Sand, scale);
+        checkFlat(c, "imgEmpty", EmptyGreen, scale);
+        checkTreasure(c, scale);
+        checkStrip(c, "sbtStartNewGame", {}, scale);
+        checkStrip(c, "sbtCreateNewSizeGame", {QPoint(17, 15), QPoint(10, 20)}, scale);
+        checkStrip(c, "sbtHelp", {QPoint(19, 12)}, scale);
+        checkStrip(c, "sbtExit", {}, scale);
+        checkNumTreasures(c, scale);
+        checkHint(c, scale);
+        checkStop(c, scale);
+        checkIcon(c, "icon64", 64, scale);
+    }
+    for (int size : {16, 32, 48, 128, 256})
+        checkIcon(c, QString("icon%1").arg(size), size, 1.0);
+    for (const Picture &picture : allPictures())
+        for (double scale : picture.scales())
+            checkDrawn(c, picture, scale);
     checkResourceList(c, QDir(folder).entryList({"*.png"}, QDir::Files, QDir::Name));
     if (c.faults() == 0)
         std::printf("all pictures in %s are sound\n", qPrintable(folder));

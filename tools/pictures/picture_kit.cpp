@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shared tools for drawing the game's pictures: colours, canvases, keyed compositing, palettes.
 #include "picture_kit.h"
+#include "pictures.h"
 
 #include <QHash>
 #include <QImageWriter>
 
 #include <array>
+#include <cmath>
 
 #include <cstdio>
 
@@ -43,6 +45,28 @@ QImage canvas(int width, int height)
     return image;
 }
 
+QString scaledFileName(const QString &name, double scale)
+{
+    if (scale == 1.0)
+        return name + ".png";
+    return QString("%1@%2x.png").arg(name, QString::number(scale));
+}
+
+int scaledSide(int side, double scale)
+{
+    // 39 units at 125 % are 48.75 pixels: the figure keeps its exact scale, and the partly
+    // covered last column and row are kept whole.
+    return int(std::ceil(side * scale - 1e-9));
+}
+
+ScaledCanvas::ScaledCanvas(int side, double scale)
+    : image(canvas(scaledSide(side, scale), scaledSide(side, scale)))
+{
+    painter.begin(&image);
+    if (scale != 1.0)
+        painter.scale(scale, scale);
+}
+
 void smooth(QPainter &painter)
 {
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -70,11 +94,12 @@ QImage keyed(const QImage &figure, QRgb background, QRgb key)
 
 QImage strip(const QImage &colourFrame, const QImage &greyFrame)
 {
-    QImage out(FrameSize * StripFrames, FrameSize, QImage::Format_RGB32);
+    const int side = colourFrame.width();
+    QImage out(side * StripFrames, side, QImage::Format_RGB32);
     QPainter painter(&out);
     const QImage frames[StripFrames] = {colourFrame, colourFrame, greyFrame, greyFrame};
     for (int k = 0; k < StripFrames; ++k)
-        painter.drawImage(k * FrameSize, 0, frames[k]);
+        painter.drawImage(k * side, 0, frames[k]);
     return out;
 }
 

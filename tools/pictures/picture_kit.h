@@ -27,6 +27,13 @@ inline constexpr int StripFrames = 4;       // rest, disabled, pressed, held dow
 // A fully transparent ARGB canvas to draw a figure on.
 QImage canvas(int width, int height);
 
+// A square canvas of `side` units at `scale`, and a painter on it that draws in units.
+struct ScaledCanvas {
+    ScaledCanvas(int side, double scale);
+    QImage image;
+    QPainter painter;
+};
+
 // A painter with antialiasing switched on.
 void smooth(QPainter &painter);
 
@@ -36,7 +43,7 @@ void smooth(QPainter &painter);
 QImage keyed(const QImage &figure, QRgb background, QRgb key);
 
 // Four frames side by side: the coloured drawing at rest and disabled, the grey one pressed and
-// held down. Both frames must already be keyed, FrameSize square.
+// held down. Both frames must already be keyed, square and of one size.
 QImage strip(const QImage &colourFrame, const QImage &greyFrame);
 
 // A figure on an opaque ground, the ground colour exact wherever nothing was drawn.

@@ -7,30 +7,57 @@
 #include <QPainter>
 #include <QString>
 
+#include <array>
+#include <functional>
+#include <vector>
+
 namespace pictures {
 
-// Cell pictures, 48 x 48, opaque.
-QImage makeNoKnow();
-QImage makeEmpty();
-QImage makeTreasure();
+// Every picture the game shows is drawn once for each display scale it may meet: 100 %, 125 %,
+// 150 %, 200 % and 300 %. A picture of scale s is painted with its coordinates multiplied by s,
+// never enlarged from the 100 % one.
+inline constexpr std::array<double, 5> Scales{1.0, 1.25, 1.5, 2.0, 3.0};
+
+// The file of a picture at a scale: "name.png" at 100 %, "name@1.5x.png" and the like above.
+QString scaledFileName(const QString &name, double scale);
+
+// Pixels along a side of `side` units at `scale`: a fractional last pixel is kept whole.
+int scaledSide(int side, double scale);
+
+// Cell pictures, 48 x 48 units, opaque.
+QImage makeNoKnow(double scale);
+QImage makeEmpty(double scale);
+QImage makeTreasure(double scale);
 
 // The closed, strapped treasure box in the treasure picture's coordinates: it lies within
 // x 6..42 and y 6..43 of a 48 x 48 cell. Shared with the treasure-count button.
 void drawTreasureBox(QPainter &painter);
 
-// Glyph strips, 156 x 39, keyed with the window colour.
-QImage makeStartNewGame();
-QImage makeCreateNewSizeGame();
-QImage makeHelp();
-QImage makeExit();
+// Glyph strips, four frames of 39 x 39 units, keyed with the window colour.
+QImage makeStartNewGame(double scale);
+QImage makeCreateNewSizeGame(double scale);
+QImage makeHelp(double scale);
+QImage makeExit(double scale);
 
 // Single glyphs.
-QImage makeNumTreasures();   // 39 x 39, magenta key
-QImage makeHint();           // 32 x 32, 256-entry palette, light grey key
-QImage makeStop();           // 32 x 32, VGA palette, black key
+QImage makeNumTreasures(double scale);   // 39 x 39 units, magenta key
+QImage makeHint(double scale);           // 32 x 32 units, 256-entry palette, light grey key
+QImage makeStop(double scale);           // 32 x 32 units, VGA palette, black key
 
 // The application icon, a square of `size` pixels with hard-edged transparency.
 QImage makeIcon(int size);
+
+// One picture file of the game by name, and how it is drawn at a scale.
+struct Picture {
+    QString name;
+    std::function<QImage(double scale)> make;
+    bool everyScale;   // what the game shows; the desktop's theme icons have their one size
+
+    std::vector<double> scales() const;
+};
+
+// Every picture, in the order they are written.
+const std::vector<Picture> &allPictures();
 
 // Checks the files written into `folder`; prints every fault and returns how many it found.
 int checkPictures(const QString &folder);

@@ -56,10 +56,10 @@ void paint(QPainter &p, const QPainterPath &path, double width, const QBrush &br
     p.drawPath(path);
 }
 
-QImage runnerFrame(const RunnerColours &c)
+QImage runnerFrame(const RunnerColours &c, double scale)
 {
-    QImage figure = canvas(FrameSize, FrameSize);
-    QPainter p(&figure);
+    ScaledCanvas figure(FrameSize, scale);
+    QPainter &p = figure.painter;
     smooth(p);
     QLinearGradient lit(QPointF(8, 4), QPointF(30, 34));
     lit.setColorAt(0.0, c.light);
@@ -96,14 +96,14 @@ QImage runnerFrame(const RunnerColours &c)
     p.drawLine(neck + QPointF(-1.8, -0.6), hip + QPointF(-2.0, -1.4));
     p.drawArc(QRectF(23.6, 4.0, 5.6, 5.6), 100 * 16, 70 * 16);
     p.end();
-    return keyed(figure, WindowColour, WindowColour);
+    return keyed(figure.image, WindowColour, WindowColour);
 }
 
 } // namespace
 
-QImage makeExit()
+QImage makeExit(double scale)
 {
-    return strip(runnerFrame(RunnerInColour), runnerFrame(RunnerInGrey));
+    return strip(runnerFrame(RunnerInColour, scale), runnerFrame(RunnerInGrey, scale));
 }
 
 } // namespace pictures

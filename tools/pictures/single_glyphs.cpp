@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace pictures {
@@ -87,35 +88,35 @@ void drawBase(QPainter &p)
     p.drawPath(contact);
 }
 
-// The stop sign is laid out pixel by pixel: a filled octagon one pixel in from the frame, its
-// corners cut along 45-degree stairs, and STOP in bold block capitals.
-constexpr int SignFirst = 1, SignLast = 30;   // the sign's first and last row and column
-constexpr int CornerCut = 8;                  // how far the corners are cut, in pixels
+// The stop sign is laid out on a grid of 32 x 32 units: a filled octagon one unit in from the
+// frame, its corners cut at 45 degrees, and STOP in bold block capitals. Every pixel takes the
+// colour of the unit point at its centre, in the 16 VGA colours with hard edges: at 100 % that is
+// the pixel art as laid out, and at larger scales the diagonals and the letters' corners step
+// pixel by pixel instead of in blocks.
+constexpr double SignFirst = 1.0, SignEnd = 31.0;   // the sign spans [1, 31) units each way
+constexpr double CornerCut = 9.0;   // inside: the distances to the nearest two sides add up to this
 
-bool insideSign(int x, int y)
+bool insideSign(double u, double v)
 {
-    if (x < SignFirst || x > SignLast || y < SignFirst || y > SignLast)
+    if (u < SignFirst || u >= SignEnd || v < SignFirst || v >= SignEnd)
         return false;
-    const int dx = std::min(x - SignFirst, SignLast - x);
-    const int dy = std::min(y - SignFirst, SignLast - y);
-    return dx + dy >= CornerCut;
+    const double du = std::min(u - SignFirst, SignEnd - u);
+    const double dv = std::min(v - SignFirst, SignEnd - v);
+    return du + dv >= CornerCut;
 }
 
-bool onRim(int x, int y, int depth)
+// The rim a point of the sign lies on: 0 when a step of one unit across or along leaves the
+// sign, 1 when a step of two does, -1 deeper in.
+int rimDepth(double u, double v)
 {
-    // A pixel of the sign lies on ring `depth` (0 = outermost) when it is that many steps in.
-    if (!insideSign(x, y))
-        return false;
-    for (int d = 0; d <= depth; ++d) {
-        const bool edge = !insideSign(x - d - 1, y) || !insideSign(x + d + 1, y) ||
-                          !insideSign(x, y - d - 1) || !insideSign(x, y + d + 1);
-        if (edge)
-            return d == depth;
-    }
-    return false;
+    for (int d = 1; d <= 2; ++d)
+        if (!insideSign(u - d, v) || !insideSign(u + d, v) || !insideSign(u, v - d) ||
+            !insideSign(u, v + d))
+            return d - 1;
+    return -1;
 }
 
-// Letters 10 rows tall; '#' is white paint.
+// Letters 10 units tall; '#' is white paint.
 constexpr std::array<std::string_view, 10> LetterS{".####", "#####", "##...", "##...", "####.",
                                                    ".####", "...##", "...##", "#####", "####."};
 constexpr std::array<std::string_view, 10> LetterT{"######", "######", "..##..", "..##..",
@@ -127,64 +128,93 @@ constexpr std::array<std::string_view, 10> LetterO{".####.", "######", "##..##",
 constexpr std::array<std::string_view, 10> LetterP{"#####.", "######", "##..##", "##..##",
                                                    "######", "#####.", "##....", "##....",
                                                    "##....", "##...."};
-constexpr int LettersLeft = 3, LettersTop = 11;   // S T O P with one-pixel gaps: columns 3..28
+constexpr int LettersLeft = 3, LettersTop = 11;   // S T O P with one-unit gaps: columns 3..28
+constexpr int LetterRows = 10;
+const std::array<const std::array<std::string_view, LetterRows> *, 4> Word{&LetterS, &LetterT,
+                                                                         &LetterO, &LetterP};
+
+// Whether a unit point lies on the white paint of the word: in a '#' cell, or in a '.' cell that
+// three painted cells of its letter hold in a corner, beyond the 45-degree line that cuts the
+// corner one and a half units from its outer tip. At 100 % no pixel centre lies beyond that line,
+// so the corner stays square; larger scales round it off.
+bool onLetters(double u, double v)
+{
+    const int row = int(std::floor(v)) - LettersTop;
+    int left = LettersLeft;
+    for (const auto *letter : Word) {
+        const int width = int((*letter)[0].size());
+        const int col = int(std::floor(u)) - left;
+        left += width + 1;
+        if (col < 0 || col >= width || row < 0 || row >= LetterRows)
+            continue;
+        auto painted = [letter, width](int c, int r) {
+            return c >= 0 && c < width && r >= 0 && r < LetterRows && (*letter)[r][c] == '#';
+        };
+        if (painted(col, row))
+            return true;
+        const double fu = u - std::floor(u), fv = v - std::floor(v);
+        for (int sx : {-1, 1})
+            for (int sy : {-1, 1})
+                if (painted(col + sx, row) && painted(col, row + sy) &&
+                    painted(col + sx, row + sy) &&
+                    (sx > 0 ? fu : 1.0 - fu) + (sy > 0 ? fv : 1.0 - fv) >= 1.5)
+                    return true;
+        return false;
+    }
+    return false;
+}
 
 } // namespace
 
-QImage makeNumTreasures()
+QImage makeNumTreasures(double scale)
 {
-    QImage figure = canvas(FrameSize, FrameSize);
-    QPainter painter(&figure);
+    ScaledCanvas figure(FrameSize, scale);
+    QPainter &painter = figure.painter;
     // The treasure picture's box (36 x 37) scaled to about 29 x 30, centred in the frame.
     painter.translate(19.5, 19.5);
     painter.scale(0.81, 0.81);
     painter.translate(-24.0, -24.5);
     drawTreasureBox(painter);
     painter.end();
-    return keyed(figure, WindowColour, MagentaKey);
+    return keyed(figure.image, WindowColour, MagentaKey);
 }
 
-QImage makeHint()
+QImage makeHint(double scale)
 {
-    QImage figure = canvas(SmallGlyph, SmallGlyph);
-    QPainter painter(&figure);
+    ScaledCanvas figure(SmallGlyph, scale);
+    QPainter &painter = figure.painter;
     smooth(painter);
     drawBase(painter);
     drawGlobe(painter);
     painter.end();
     // The bulb sits on the hint panel, which has the window's colour.
-    return indexedWithKey(keyed(figure, WindowColour, HintKey), HintKey, 256);
+    return indexedWithKey(keyed(figure.image, WindowColour, HintKey), HintKey, 256);
 }
 
-QImage makeStop()
+QImage makeStop(double scale)
 {
     const QList<QRgb> vga = vgaPalette();
     auto at = [&vga](QRgb c) { return nearestIndex(c, vga); };
-    QImage out(SmallGlyph, SmallGlyph, QImage::Format_Indexed8);
+    const int side = scaledSide(SmallGlyph, scale);
+    QImage out(side, side, QImage::Format_Indexed8);
     out.setColorTable(vga);
-    for (int y = 0; y < SmallGlyph; ++y)
-        for (int x = 0; x < SmallGlyph; ++x) {
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const double u = (x + 0.5) / scale, v = (y + 0.5) / scale;
             // Lit from the upper left: the rims of the lower right half are in shadow.
-            const bool shaded = x + y > SignFirst + SignLast;
+            const bool shaded = u + v > SignFirst + SignEnd;
+            const int rim = insideSign(u, v) ? rimDepth(u, v) : -2;
             int index = at(StopKey);
-            if (onRim(x, y, 0))
+            if (onLetters(u, v))
+                index = at(qRgb(0xFF, 0xFF, 0xFF));
+            else if (rim == 0)
                 index = at(shaded ? qRgb(0xC0, 0xC0, 0xC0) : qRgb(0xFF, 0xFF, 0xFF));
-            else if (onRim(x, y, 1) && shaded)
+            else if (rim == 1 && shaded)
                 index = at(qRgb(0x80, 0x00, 0x00));
-            else if (insideSign(x, y))
+            else if (rim != -2)
                 index = at(qRgb(0xFF, 0x00, 0x00));
             out.setPixel(x, y, index);
         }
-    const std::array<const std::array<std::string_view, 10> *, 4> word{&LetterS, &LetterT,
-                                                                      &LetterO, &LetterP};
-    int left = LettersLeft;
-    for (const auto *letter : word) {
-        for (int row = 0; row < 10; ++row)
-            for (int col = 0; col < int((*letter)[row].size()); ++col)
-                if ((*letter)[row][col] == '#')
-                    out.setPixel(left + col, LettersTop + row, at(qRgb(0xFF, 0xFF, 0xFF)));
-        left += int((*letter)[0].size()) + 1;
-    }
     return out;
 }
 

@@ -54,10 +54,10 @@ QPainterPath starBurst(QPointF centre)
     return path;
 }
 
-QImage starFrame(const StarColours &c)
+QImage starFrame(const StarColours &c, double scale)
 {
-    QImage figure = canvas(FrameSize, FrameSize);
-    QPainter p(&figure);
+    ScaledCanvas figure(FrameSize, scale);
+    QPainter &p = figure.painter;
     smooth(p);
     const QPointF centre(19.5, 20.0);
     const QPainterPath star = starBurst(centre);
@@ -85,15 +85,15 @@ QImage starFrame(const StarColours &c)
     p.setPen(QPen(c.face, 1.3, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(centre.x() - 4.4, centre.y() - 3.4, 8.8, 8.2), 200 * 16, 140 * 16);
     p.end();
-    return keyed(figure, WindowColour, WindowColour);
+    return keyed(figure.image, WindowColour, WindowColour);
 }
 
 // The new-size button: a square frame with an arrow pulled out of its bottom-right corner,
 // drawn as one thick line with a thin edge on both sides.
-QImage squareFrame(const QColor &line, const QColor &edge)
+QImage squareFrame(const QColor &line, const QColor &edge, double scale)
 {
-    QImage figure = canvas(FrameSize, FrameSize);
-    QPainter p(&figure);
+    ScaledCanvas figure(FrameSize, scale);
+    QPainter &p = figure.painter;
     smooth(p);
     QPainterPath ring;
     ring.addRect(QRectF(5, 4, 24, 23));
@@ -127,7 +127,7 @@ QImage squareFrame(const QColor &line, const QColor &edge)
     p.fillPath(ring, line);
     p.fillPath(arrow, line);
     p.end();
-    return keyed(figure, WindowColour, WindowColour);
+    return keyed(figure.image, WindowColour, WindowColour);
 }
 
 // The help button: a thick question mark and its dot, lit from the top left.
@@ -140,10 +140,10 @@ const MarkColours MarkInColour{QColor(0x9C, 0xF5, 0x7C), QColor(0x12, 0x86, 0x1E
 const MarkColours MarkInGrey{QColor(0xFC, 0xFC, 0xFC), QColor(0xB0, 0xB0, 0xB0),
                              QColor(0x6C, 0x6C, 0x6C), QColor(0xFF, 0xFF, 0xFF, 200)};
 
-QImage questionFrame(const MarkColours &c)
+QImage questionFrame(const MarkColours &c, double scale)
 {
-    QImage figure = canvas(FrameSize, FrameSize);
-    QPainter p(&figure);
+    ScaledCanvas figure(FrameSize, scale);
+    QPainter &p = figure.painter;
     smooth(p);
     QPainterPath hook;
     const QRectF bow(12.5, 5.5, 14.0, 13.0);
@@ -172,25 +172,25 @@ QImage questionFrame(const MarkColours &c)
     p.drawArc(QRectF(11.6, 4.6, 14.0, 13.0), 160 * 16, -95 * 16);
     p.drawArc(QRectF(17.2, 28.8, 3.6, 3.6), 100 * 16, 80 * 16);
     p.end();
-    return keyed(figure, WindowColour, WindowColour);
+    return keyed(figure.image, WindowColour, WindowColour);
 }
 
 } // namespace
 
-QImage makeStartNewGame()
+QImage makeStartNewGame(double scale)
 {
-    return strip(starFrame(StarInColour), starFrame(StarInGrey));
+    return strip(starFrame(StarInColour, scale), starFrame(StarInGrey, scale));
 }
 
-QImage makeCreateNewSizeGame()
+QImage makeCreateNewSizeGame(double scale)
 {
-    return strip(squareFrame(QColor(0xE4, 0x14, 0x14), QColor(0xFF, 0xE6, 0x1E)),
-                 squareFrame(QColor(0x00, 0x00, 0x00), QColor(0xC0, 0xC0, 0xC0)));
+    return strip(squareFrame(QColor(0xE4, 0x14, 0x14), QColor(0xFF, 0xE6, 0x1E), scale),
+                 squareFrame(QColor(0x00, 0x00, 0x00), QColor(0xC0, 0xC0, 0xC0), scale));
 }
 
-QImage makeHelp()
+QImage makeHelp(double scale)
 {
-    return strip(questionFrame(MarkInColour), questionFrame(MarkInGrey));
+    return strip(questionFrame(MarkInColour, scale), questionFrame(MarkInGrey, scale));
 }
 
 } // namespace pictures
