@@ -4,15 +4,21 @@
 #include "core/Game.h"
 #include "core/Platform.h"
 #include "ui/QtPlatform.h"
+#include "ui/ScaledPicture.h"
 #include "ui/sound/CueSound.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
+    // The game follows the scale the desktop sets (QT_SCALE_FACTOR, Xft.dpi, a Wayland output's
+    // scale) as it is: a desktop at 150 % gets a window at 150 %, not one rounded up to 200 %.
+    // Its pictures are drawn for such scales. A player's own QT_SCALE_FACTOR_ROUNDING_POLICY
+    // still wins.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
     // The taskbar shows the game's icon; the window's title bar shows none.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon64.png")));
+    QApplication::setWindowIcon(ui::WindowIcon(application.devicePixelRatio()));
     ui::QtPlatform platform(ui::MakeDesktopSound());
     core::BindPlatform(platform);
     core::RunProgram();

@@ -13,19 +13,27 @@
 namespace ui {
 
 namespace {
+
 // A pressed or held-down picture sits this far right and down of its resting place.
 constexpr int PressShift = 1;
+
+bool IsStrip(const QImage& glyph) {
+    return glyph.height() > 0 && glyph.width() == FlatImageButton::StripFrames * glyph.height();
+}
+
+// The side of a picture in logical pixels: its design size, whatever the scale it was drawn for
+// (39 pixels at 125 % are drawn 49 wide, the figure exactly scaled and the last column whole).
+int LogicalSide(const QPixmap& picture) {
+    return qRound(picture.width() / picture.devicePixelRatio());
+}
+
 }  // namespace
 
-FlatImageButton::FlatImageButton(QWidget* parent, const QImage& glyph, const QString& hint)
+FlatImageButton::FlatImageButton(QWidget* parent, const QString& glyph, const QString& hint)
     : QAbstractButton(parent), glyph_(glyph) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     setToolTip(hint);
-}
-
-bool FlatImageButton::IsStrip() const {
-    return glyph_.height() > 0 && glyph_.width() == StripFrames * glyph_.height();
 }
 
 FlatImageButton::Frame FlatImageButton::CurrentFrame() const {
@@ -36,12 +44,18 @@ FlatImageButton::Frame FlatImageButton::CurrentFrame() const {
 }
 
 const QPixmap& FlatImageButton::Prepared(Frame frame) {
+    const QImage& glyph = glyph_.For(devicePixelRatio());
+    if (glyph.devicePixelRatio() != preparedScale_) {
+        // First use, or the window moved to a screen of another scale.
+        prepared_ = {};
+        preparedScale_ = glyph.devicePixelRatio();
+    }
     // A single image stands for every state, so it is prepared once, in the first slot.
-    const int slot = IsStrip() ? frame : FrameUp;
+    const int slot = IsStrip(glyph) ? frame : FrameUp;
     QPixmap& pixmap = prepared_[static_cast<std::size_t>(slot)];
-    if (pixmap.isNull() && !glyph_.isNull()) {
-        const int side = glyph_.height();
-        pixmap = KeyedPixmap(IsStrip() ? glyph_.copy(slot * side, 0, side, side) : glyph_);
+    if (pixmap.isNull() && !glyph.isNull()) {
+        const int side = glyph.height();
+        pixmap = KeyedPixmap(IsStrip(glyph) ? glyph.copy(slot * side, 0, side, side) : glyph);
     }
     return pixmap;
 }
@@ -63,8 +77,10 @@ void FlatImageButton::PaintEdge(QPainter& painter, bool sunken) const {
 }
 
 void FlatImageButton::PaintChecker(QPainter& painter) const {
-    // A toggle left down shows a fine checker of the face and highlight colours behind it.
+    // A toggle left down shows a fine checker of the face and highlight colours behind it, one
+    // screen pixel a square at every scale.
     QImage pattern(2, 2, QImage::Format_RGB32);
+    pattern.setDevicePixelRatio(devicePixelRatio());
     const QRgb face = palette().color(QPalette::Button).rgb();
     const QRgb highlight = palette().color(QPalette::Light).rgb();
     pattern.setPixel(0, 0, face);
@@ -86,8 +102,9 @@ void FlatImageButton::paintEvent(QPaintEvent*) {
     const QPixmap& picture = Prepared(CurrentFrame());
     if (picture.isNull()) return;
     const int shift = sunken ? PressShift : 0;
-    painter.drawPixmap((width() - picture.width()) / 2 + shift,
-                       (height() - picture.height()) / 2 + shift, picture);
+    const int side = LogicalSide(picture);
+    DrawPicture(painter, QPoint((width() - side) / 2 + shift, (height() - side) / 2 + shift),
+                picture);
 }
 
 void FlatImageButton::mousePressEvent(QMouseEvent* event) {

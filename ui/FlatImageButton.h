@@ -3,6 +3,8 @@
 // A flat image button: no frame until the mouse is over it, a colour-keyed glyph, a hand cursor.
 #pragma once
 
+#include "ui/ScaledPicture.h"
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QPixmap>
@@ -12,7 +14,8 @@
 namespace ui {
 
 // The glyph is a single image used in every state, or a strip of four square frames side by
-// side: at rest, disabled, pressed, held down. A checkable button is a toggle.
+// side: at rest, disabled, pressed, held down. A checkable button is a toggle. It is shown as
+// drawn for the scale of the button's screen.
 class FlatImageButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -20,7 +23,8 @@ public:
     enum Frame { FrameUp = 0, FrameDisabled = 1, FramePressed = 2, FrameHeldDown = 3 };
     static constexpr int StripFrames = 4;
 
-    FlatImageButton(QWidget* parent, const QImage& glyph, const QString& hint);
+    // `glyph`: the name of the button's picture (see LoadPicture).
+    FlatImageButton(QWidget* parent, const QString& glyph, const QString& hint);
 
     // The frame that shows in the button's present state.
     Frame CurrentFrame() const;
@@ -38,13 +42,13 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    bool IsStrip() const;
-    // The frame cut out and keyed on first use, then kept.
+    // The frame cut out and keyed on first use, then kept while the screen's scale stays.
     const QPixmap& Prepared(Frame frame);
     void PaintEdge(QPainter& painter, bool sunken) const;
     void PaintChecker(QPainter& painter) const;
 
-    QImage glyph_;
+    ScaledPicture glyph_;
+    qreal preparedScale_ = 0;
     std::array<QPixmap, StripFrames> prepared_;
     bool hovered_ = false;
 };

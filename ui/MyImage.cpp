@@ -5,6 +5,8 @@
 
 #include "core/OpenCell.h"
 #include "ui/CellFont.h"
+#include "ui/PictureHolder.h"
+#include "ui/ScaledPicture.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -40,12 +42,36 @@ QHash<DrawnNumber, QImage>& DrawnNumbers() {
 }
 
 void DrawOnto(QImage& picture, int x, int y, const QString& text, const QColor& colour) {
+    // On a picture drawn for a larger scale the painter works in logical pixels and the digits
+    // come out at the picture's own resolution.
     QPainter painter(&picture);
     const QFont& font = CellNumberFont();
     painter.setFont(font);
     painter.setPen(colour);
     painter.drawText(x, y + QFontMetrics(font).ascent(), text);
 }
+
+// The number on a picture: the finished picture from the cache, or drawn and then kept there.
+void DrawNumber(QImage& picture, int x, int y, const QString& text, QRgb colour) {
+    QHash<DrawnNumber, QImage>& drawn = DrawnNumbers();
+    const DrawnNumber key{picture.cacheKey(), x, y, colour, text};
+    if (const auto found = drawn.constFind(key); found != drawn.cend()) {
+        picture = *found;
+        return;
+    }
+    const QImage before = picture;
+    DrawOnto(picture, x, y, text, QColor::fromRgba(colour));
+    // A number drawn over itself often enough stops changing a pixel; keeping the picture it
+    // was drawn on then ends the chain of ever new pictures at that one.
+    if (picture == before) picture = before;
+    if (drawn.size() >= DrawnNumbersKept) drawn.clear();
+    drawn.insert(key, picture);
+}
+
+// The texts a cell remembers to draw again at another scale. A cell gets one number, redrawn
+// over itself by the hint deduction; anything longer is only ever a test's doing, and such a cell
+// keeps its picture as it is, enlarged or reduced by Qt.
+constexpr std::size_t DrawnTextsKept = 16;
 
 }  // namespace
 
@@ -60,8 +86,15 @@ TMyImage::TMyImage(QWidget* panel, int col, int row) : QWidget(panel) {
     setCursor(Qt::PointingHandCursor);
 }
 
+void TMyImage::SetPicture(const PictureHolder& source) {
+    SetPicture(source.Picture());
+    source_ = &source;
+}
+
 void TMyImage::SetPicture(const QImage& picture) {
     picture_ = picture;  // shared until drawn on, then the cell's own
+    source_ = nullptr;
+    drawn_.clear();
     // With a picture the cell covers itself; before, the panel shows through.
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull());
     update();
@@ -69,26 +102,35 @@ void TMyImage::SetPicture(const QImage& picture) {
 
 void TMyImage::DrawText(int x, int y, const QString& text, const QColor& colour) {
     if (picture_.isNull()) return;
-    QHash<DrawnNumber, QImage>& drawn = DrawnNumbers();
-    const DrawnNumber key{picture_.cacheKey(), x, y, colour.rgba(), text};
-    if (const auto found = drawn.constFind(key); found != drawn.cend()) {
-        picture_ = *found;
+    DrawNumber(picture_, x, y, text, colour.rgba());
+    if (!drawn_.empty() && drawn_.back().x == x && drawn_.back().y == y &&
+        drawn_.back().colour == colour.rgba() && drawn_.back().text == text) {
+        ++drawn_.back().times;
+    } else if (drawn_.size() < DrawnTextsKept) {
+        drawn_.push_back({x, y, text, colour.rgba(), 1});
     } else {
-        const QImage before = picture_;
-        DrawOnto(picture_, x, y, text, colour);
-        // A number drawn over itself often enough stops changing a pixel; keeping the picture
-        // it was drawn on then ends the chain of ever new pictures at that one.
-        if (picture_ == before) picture_ = before;
-        if (drawn.size() >= DrawnNumbersKept) drawn.clear();
-        drawn.insert(key, picture_);
+        source_ = nullptr;
     }
     update();
 }
 
+void TMyImage::Redraw() {
+    picture_ = source_->Picture();
+    for (const DrawnText& text : drawn_) {
+        for (int i = 0; i < text.times; ++i) {
+            DrawNumber(picture_, text.x, text.y, text.text, text.colour);
+        }
+    }
+}
+
 void TMyImage::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
+    if (source_ != nullptr &&
+        picture_.devicePixelRatio() != PictureScaleFor(devicePixelRatio())) {
+        Redraw();  // the window is on a screen of another scale now
+    }
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    DrawPicture(painter, QPoint(0, 0), picture_);
 }
 
 void TMyImage::mousePressEvent(QMouseEvent* event) {

@@ -9,22 +9,32 @@
 #include <QImage>
 #include <QWidget>
 
+#include <vector>
+
 namespace ui {
+
+class PictureHolder;
 
 // Cell widgets are 48 x 48 and stand 49 pixels apart, leaving a line of panel colour between.
 inline constexpr int CellSide = 48;
 inline constexpr int CellPitch = 49;
 
 // Shows a private copy of its picture, opaque and unscaled, and turns a left press and release
-// on itself into one Click, which the game's rules handle.
+// on itself into one Click, which the game's rules handle. A picture from a holder is drawn for
+// the scale of the cell's screen and follows the window to a screen of another scale, the
+// numbers drawn on it included.
 class TMyImage : public QWidget, public core::TCell {
     Q_OBJECT
 public:
     TMyImage(QWidget* panel, int col, int row);
 
-    // Copies the picture; whatever was drawn on the previous copy is gone.
+    // Copies the holder's picture; whatever was drawn on the previous copy is gone. The holder
+    // outlives the cell.
+    void SetPicture(const PictureHolder& source);
+    // Copies the picture, as it is at every scale.
     void SetPicture(const QImage& picture);
-    // Draws text on the copy with its character cell's top-left at (x, y), background untouched.
+    // Draws text on the copy with its character cell's top-left at (x, y) in logical pixels,
+    // background untouched.
     void DrawText(int x, int y, const QString& text, const QColor& colour);
     // The picture as it is shown now, numbers included.
     const QImage& Picture() const { return picture_; }
@@ -38,10 +48,22 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // A text drawn on the picture, and how many times over in a row.
+    struct DrawnText {
+        int x, y;
+        QString text;
+        QRgb colour;
+        int times;
+    };
+
     // The cell's Click: the player's move on this cell.
     void Click();
+    // Copies the holder's picture again at the present scale and draws the same texts on it.
+    void Redraw();
 
     QImage picture_;
+    const PictureHolder* source_ = nullptr;
+    std::vector<DrawnText> drawn_;  // since the picture was given
     bool pressed_ = false;
     bool inClick_ = false;
 };

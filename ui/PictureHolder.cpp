@@ -9,16 +9,21 @@
 
 namespace ui {
 
-PictureHolder::PictureHolder(QWidget* parent, const QImage& picture)
-    : QWidget(parent),
-      picture_(picture.convertToFormat(QImage::Format_RGB32)),
-      keyed_(KeyedPixmap(picture_)) {
+PictureHolder::PictureHolder(QWidget* parent, const QString& picture)
+    : QWidget(parent), picture_(picture, QImage::Format_RGB32) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+const QImage& PictureHolder::Picture() const { return picture_.For(devicePixelRatio()); }
+
 void PictureHolder::paintEvent(QPaintEvent*) {
+    const QImage& picture = Picture();
+    if (picture.cacheKey() != keyedFrom_) {
+        keyed_ = KeyedPixmap(picture);
+        keyedFrom_ = picture.cacheKey();
+    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, keyed_);
+    DrawPicture(painter, QPoint(0, 0), keyed_);
 }
 
 }  // namespace ui

@@ -3,6 +3,8 @@
 // A picture holder of the main window: the source the cells copy their pictures from.
 #pragma once
 
+#include "ui/ScaledPicture.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -14,17 +16,20 @@ namespace ui {
 class PictureHolder : public QWidget {
     Q_OBJECT
 public:
-    PictureHolder(QWidget* parent, const QImage& picture);
+    // `picture`: the name of the picture it holds (see LoadPicture).
+    PictureHolder(QWidget* parent, const QString& picture);
 
-    // The picture as loaded, opaque; cells take copies of it and never draw on it.
-    const QImage& Picture() const { return picture_; }
+    // The picture as drawn for the scale of the window's screen, opaque; cells take copies of
+    // it and never draw on it.
+    const QImage& Picture() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;
+    mutable ScaledPicture picture_;
     QPixmap keyed_;
+    qint64 keyedFrom_ = 0;  // the cache key of the picture keyed_ was made from
 };
 
 }  // namespace ui

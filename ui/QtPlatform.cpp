@@ -108,7 +108,7 @@ void QtPlatform::FreeCell(core::TCell* cell) {
 }
 
 void QtPlatform::SetCellPicture(core::TCell& cell, core::Picture picture) {
-    WidgetOf(cell).SetPicture(form_->HolderOf(picture).Picture());
+    WidgetOf(cell).SetPicture(form_->HolderOf(picture));
 }
 
 void QtPlatform::DrawCellText(core::TCell& cell, int x, int y, const std::string& text,

@@ -49,10 +49,6 @@ constexpr int CounterRightEdge = 811;
 // Refresh of the clock: once a second.
 constexpr int ClockPeriodMs = 1000;
 
-QImage Glyph(const char* name) {
-    return QImage(QStringLiteral(":/assets/") + QString::fromLatin1(name) + QStringLiteral(".png"));
-}
-
 QFont GameFont(int pixelSize) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixelSize);
@@ -78,13 +74,13 @@ QLabel* MakeLabel(QWidget* parent, const QRect& box, int fontPixels, const QColo
 
 FlatImageButton* MakeButton(QWidget* parent, const char* glyph, const QRect& box,
                             const QString& hint) {
-    auto* button = new FlatImageButton(parent, Glyph(glyph), hint);
+    auto* button = new FlatImageButton(parent, QString::fromLatin1(glyph), hint);
     button->setGeometry(box);
     return button;
 }
 
 PictureHolder* MakeHolder(QWidget* parent, const char* picture, const QRect& box) {
-    auto* holder = new PictureHolder(parent, Glyph(picture));
+    auto* holder = new PictureHolder(parent, QString::fromLatin1(picture));
     holder->setGeometry(box);
     return holder;
 }
