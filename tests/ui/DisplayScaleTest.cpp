@@ -191,7 +191,8 @@ TEST_F(DisplayScale, CellsShowTheirScalesDrawingWithNumbersAtTheirLogicalPlaces)
         const QRectF at100 = Ink(WithNumber(Drawn(picture, 1), x, text, colour), Drawn(picture, 1));
         for (QPointF moved : {ink.topLeft() - at100.topLeft(),
                               ink.bottomRight() - at100.bottomRight()}) {
-            EXPECT_LE(std::max(qAbs(moved.x()), qAbs(moved.y())), 1.0) << moved.x() << ", " << moved.y();
+            EXPECT_LE(std::max(qAbs(moved.x()), qAbs(moved.y())), 1.0)
+                << moved.x() << ", " << moved.y();
         }
     }
 }
