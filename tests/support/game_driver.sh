@@ -22,10 +22,10 @@ fail() {
   exit 1
 }
 
-# open_session FIRST_DISPLAY: a scratch folder, removed with the game and Xvfb however the script
-# ends; an Xvfb on the first free display from FIRST_DISPLAY (of 20); no sound server; and a stub
-# xdg-open standing for the desktop's browser that writes each page it is given to
-# $scratch/help-pages.
+# open_session FIRST_DISPLAY [SCREEN]: a scratch folder, removed with the game and Xvfb however
+# the script ends; an Xvfb (of SCREEN size, see start_xvfb) on the first free display from
+# FIRST_DISPLAY (of 20); no sound server; and a stub xdg-open standing for the desktop's browser
+# that writes each page it is given to $scratch/help-pages.
 open_session() {
   scratch=$(mktemp -d)
   xvfb_pid=
@@ -34,7 +34,7 @@ open_session() {
   trap 'exit 1' INT TERM
   command -v Xvfb > /dev/null || fail "Xvfb is not installed (scripts/install-deps installs it)"
   command -v xdotool > /dev/null || fail "xdotool is not installed (scripts/install-deps installs it)"
-  start_xvfb "$1" 20 "$scratch" || fail "no Xvfb could start on :$1 to :$(($1 + 19))"
+  start_xvfb "$1" 20 "$scratch" "${2:-}" || fail "no Xvfb could start on :$1 to :$(($1 + 19))"
   mkdir "$scratch/bin"
   printf '#!/bin/sh\necho "$*" >> "%s/help-pages"\n' "$scratch" > "$scratch/bin/xdg-open"
   chmod +x "$scratch/bin/xdg-open"
@@ -52,6 +52,10 @@ help_pages() {
 # The main window's caption and the notices' title, as the game writes them.
 main_caption='  Пелимор 2007.0'
 notice_title='ПЕЛИМОР 2007'
+
+# Device pixels to a logical pixel of the game's window: a whole number, set by a script that runs
+# the game at QT_SCALE_FACTOR=2 or the like. The points below are logical.
+scale=1
 
 # Client points of the main window: the buttons' centres (start (4, 4) 39 x 39, size (49, 3),
 # picker (201, 3), hint (260, 3) 36 x 36, help (560, 3), stop (736, 3) 36 x 36, exit (778, 3)),
@@ -116,8 +120,10 @@ wait_for_main_window() {
   window_y=$Y
 }
 
-# A left click at a point of the main window's client area.
-click_at() { xdotool mousemove --window "$window" "$1" "$2" mousedown 1 mouseup 1; }
+# A left click at a (logical) point of the main window's client area.
+click_at() {
+  xdotool mousemove --window "$window" $(($1 * scale)) $(($2 * scale)) mousedown 1 mouseup 1
+}
 
 # Waits up to $1 tenths of a second for a notice; prints its id when one is there.
 wait_for_notice() {

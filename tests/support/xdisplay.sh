@@ -13,16 +13,16 @@ stop() {
   kill -KILL -- "$1" 2>/dev/null || true
 }
 
-# start_xvfb FIRST COUNT FOLDER: starts Xvfb (1024 x 768) on the first free display number from
-# FIRST, trying COUNT numbers, with its log in FOLDER/xvfb.log. Sets xvfb_pid and exports
-# DISPLAY; returns 1 if none started. Xvfb refuses a taken number, so a server started elsewhere
+# start_xvfb FIRST COUNT FOLDER [SCREEN]: starts Xvfb (SCREEN, 1024x768x24 unless given) on the
+# first free display number from FIRST, trying COUNT numbers, with its log in FOLDER/xvfb.log.
+# Sets xvfb_pid and exports DISPLAY; returns 1 if none started. Xvfb refuses a taken number, so a server started elsewhere
 # between our look and our start only costs one more try.
 start_xvfb() {
-  local first=$1 count=$2 folder=$3 n
+  local first=$1 count=$2 folder=$3 screen=${4:-1024x768x24} n
   for n in $(seq "$first" $((first + count - 1))); do
     if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
     rm -f "$folder/display"
-    Xvfb ":$n" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$folder/display" \
+    Xvfb ":$n" -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$folder/display" \
       > "$folder/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
