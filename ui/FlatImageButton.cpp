@@ -21,7 +21,7 @@ bool IsStrip(const QImage& glyph) {
     return glyph.height() > 0 && glyph.width() == FlatImageButton::StripFrames * glyph.height();
 }
 
-// The side of a picture in logical pixels: its design size, whatever the scale it was drawn for
+// The side of a picture in logical pixels, the same whatever the scale it was drawn for
 // (39 pixels at 125 % are drawn 49 wide, the figure exactly scaled and the last column whole).
 int LogicalSide(const QPixmap& picture) {
     return qRound(picture.width() / picture.devicePixelRatio());
