@@ -135,9 +135,8 @@ wait_for_notice() {
 
 # Answers every open notice with Return (its default button, OK) until none is left, at most $1
 # (default 20) of them; prints how many it closed. Return is typed as a player types it, to the
-# window that has the keyboard (the open notice takes it): a key sent to the notice's window
-# with `key --window` arrives as a synthetic event, and after a notice closed that way this Qt
-# never shows the next notice, so the stop presses after it would go untested.
+# window that has the keyboard (the open notice takes it). The end-to-end test closes one with
+# `key --window` too, which once left Return held down in the X server.
 close_notices() {
   local closed=0 notice
   while [ "$closed" -lt "${1:-20}" ]; do
