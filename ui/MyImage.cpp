@@ -4,6 +4,7 @@
 #include "ui/MyImage.h"
 
 #include "core/OpenCell.h"
+#include "ui/AccessibleBoard.h"
 #include "ui/CellFont.h"
 
 #include <QFontMetrics>
@@ -60,11 +61,14 @@ TMyImage::TMyImage(QWidget* panel, int col, int row) : QWidget(panel) {
     setCursor(Qt::PointingHandCursor);
 }
 
-void TMyImage::SetPicture(const QImage& picture) {
+void TMyImage::SetPicture(core::Picture which, const QImage& picture) {
     picture_ = picture;  // shared until drawn on, then the cell's own
+    shown_ = which;
+    number_.clear();
     // With a picture the cell covers itself; before, the panel shows through.
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull());
     update();
+    CellLookChanged(*this);
 }
 
 void TMyImage::DrawText(int x, int y, const QString& text, const QColor& colour) {
@@ -82,7 +86,9 @@ void TMyImage::DrawText(int x, int y, const QString& text, const QColor& colour)
         if (drawn.size() >= DrawnNumbersKept) drawn.clear();
         drawn.insert(key, picture_);
     }
+    number_ = text;
     update();
+    CellLookChanged(*this);
 }
 
 void TMyImage::paintEvent(QPaintEvent*) {

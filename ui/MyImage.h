@@ -4,10 +4,14 @@
 #pragma once
 
 #include "core/GameState.h"
+#include "core/Platform.h"
 
 #include <QColor>
 #include <QImage>
+#include <QString>
 #include <QWidget>
+
+#include <optional>
 
 namespace ui {
 
@@ -22,14 +26,21 @@ class TMyImage : public QWidget, public core::TCell {
 public:
     TMyImage(QWidget* panel, int col, int row);
 
-    // Copies the picture; whatever was drawn on the previous copy is gone.
-    void SetPicture(const QImage& picture);
+    // Copies the picture, which is the unopened, empty or treasure one; whatever was drawn on
+    // the previous copy is gone.
+    void SetPicture(core::Picture which, const QImage& picture);
     // Draws text on the copy with its character cell's top-left at (x, y), background untouched.
     void DrawText(int x, int y, const QString& text, const QColor& colour);
     // The picture as it is shown now, numbers included.
     const QImage& Picture() const { return picture_; }
+    // Which picture the cell shows, none before its first, and the text drawn on it since.
+    std::optional<core::Picture> ShownPicture() const { return shown_; }
+    const QString& ShownNumber() const { return number_; }
     // Whether the cell is handing a click to the rules right now.
     bool InClick() const { return inClick_; }
+
+    // The cell's Click: the player's move on this cell, as a left press and release make it.
+    void Click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,10 +49,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // The cell's Click: the player's move on this cell.
-    void Click();
-
     QImage picture_;
+    std::optional<core::Picture> shown_;
+    QString number_;
     bool pressed_ = false;
     bool inClick_ = false;
 };

@@ -4,6 +4,8 @@
 #include "ui/QtPlatform.h"
 
 #include "core/GameState.h"
+#include "ui/AccessibleBoard.h"
+#include "ui/AccessibleControls.h"
 #include "ui/MyImage.h"
 #include "ui/Notice.h"
 #include "ui/NumTreasuresUnit.h"
@@ -58,6 +60,7 @@ bool QtPlatform::HintsOn() { return form_->sbtHint->isChecked(); }
 bool QtPlatform::CtrlHeld() { return ctrl_(); }
 
 void QtPlatform::StartWindows() {
+    InstallAccessibility();
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
     // Hidden until the picker button opens it; as the main window's child it stays above it,
@@ -90,6 +93,7 @@ core::TCell* QtPlatform::NewCell(int col, int row) {
 void QtPlatform::FreeCell(core::TCell* cell) {
     if (cell == nullptr) return;
     TMyImage* widget = &WidgetOf(*cell);
+    AnnounceCellGone(*widget);
     if (widget->InClick()) {
         // Never delete a widget inside its own event handler: it leaves the screen now and
         // memory once its click is over.
@@ -101,7 +105,7 @@ void QtPlatform::FreeCell(core::TCell* cell) {
 }
 
 void QtPlatform::SetCellPicture(core::TCell& cell, core::Picture picture) {
-    WidgetOf(cell).SetPicture(form_->HolderOf(picture).Picture());
+    WidgetOf(cell).SetPicture(picture, form_->HolderOf(picture).Picture());
 }
 
 void QtPlatform::DrawCellText(core::TCell& cell, int x, int y, const std::string& text,
