@@ -97,7 +97,7 @@ def close_notice(app, text):
     wait_for("the notice '%s' to close" % text, lambda: notice(app, text) is None)
 
 
-def play(app, events, cells):
+def play(app, events, cells, renamed):
     frame = wait_for("the main window", lambda: named(app, "frame", "  Пелимор 2007.0"))
     button = lambda name: named(frame, "push button", name)  # noqa: E731
     label = lambda text: named(frame, "label", text)  # noqa: E731
@@ -131,8 +131,8 @@ def play(app, events, cells):
                 raise Failure("cell %s reads '%s'" % (place, cell.get_name()))
             press(cell)
             moves += 1
-            opened = wait_for("cell %s to open" % place,
-                              lambda: cell.get_name() != place + ", закрыта" and cell.get_name())
+            wait_for("cell %s to announce its new name" % place, lambda: cell.path in renamed)
+            opened = cell.get_name()
             if not opened.startswith((place + ", пусто, ", place + ", клад, ")):
                 raise Failure("opened cell %s reads '%s'" % (place, opened))
             if notice(app, "Вы нашли все клады! (2)") is not None:
@@ -189,6 +189,7 @@ def main():
 
         events = []  # the kinds of changes to the board's children: "add", "remove"
         cells = set()  # the paths of every cell the board announced
+        renamed = set()  # the paths of the cells that announced a new name
         from_gone_cells = []
 
         def heard(event):
@@ -201,6 +202,8 @@ def main():
             if role == "table" and event.type.startswith("object:children-changed:"):
                 events.append(event.type.rsplit(":", 1)[1])
                 cells.add(event.any_data.path)
+            elif role == "table cell" and event.type.endswith("accessible-name"):
+                renamed.add(event.source.path)
 
         listener = Atspi.EventListener.new(heard)
         for kind in ("object:children-changed", "object:state-changed",
@@ -210,7 +213,7 @@ def main():
         app = wait_for("the game on the accessibility bus", lambda: next(
             (a for a in descendants_of_desktop(desktop) if a.get_name() == "pelimor"), None))
 
-        moves = play(app, events, cells)
+        moves = play(app, events, cells, renamed)
         if from_gone_cells:
             raise Failure("%d events came from cells already gone: %s" %
                           (len(from_gone_cells), sorted(set(from_gone_cells))))
