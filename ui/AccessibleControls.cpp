@@ -22,8 +22,8 @@ const QString PressWord = QStringLiteral("Нажать");
 const QString ConfirmWord = QStringLiteral("Подтвердить");
 const QString ToggleWord = QStringLiteral("Переключить");
 
-// The main window as a frame named by its caption. The three picture holders are left out:
-// they only lend the cells their pictures and are never seen.
+// The main window as a frame named by its caption, holding the size menu while it is open. The
+// three picture holders are left out: they only lend the cells their pictures and are never seen.
 class MainWindowAccessible : public QAccessibleWidget {
 public:
     explicit MainWindowAccessible(TForm1* form) : QAccessibleWidget(form, QAccessible::Window) {}
@@ -44,7 +44,10 @@ private:
         QList<QWidget*> controls;
         for (QObject* child : form.children()) {
             auto* control = qobject_cast<QWidget*>(child);
-            if (control == nullptr || control->isWindow()) continue;
+            if (control == nullptr) continue;
+            if (control->isWindow() && !(control == form.PopupMenu1 && control->isVisible())) {
+                continue;
+            }
             if (control == form.imgTreasure || control == form.imgNoKnow ||
                 control == form.imgEmpty) {
                 continue;

@@ -257,6 +257,8 @@ void TForm1::sbtStopClick() { core::StopCommand(); }
 void TForm1::sbtExitClick() { core::ExitCommand(); }
 
 void TForm1::N4x41Click(QAction* sender) {
+    // A click on an item closes the menu; an item chosen by a screen reader would leave it open.
+    PopupMenu1->hide();
     const BoardRebuild rebuild(*Panel1);
     ChooseSizeItem(sender);
 }

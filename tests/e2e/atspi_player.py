@@ -2,10 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Pelimor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A player who reaches the game only through the accessibility bus, as a screen reader does:
-# every control found by its name and pressed by its action, not one mouse event. Picks two
-# treasures in the picker, starts a 4 x 4 game, opens cells by name until the win notice comes,
-# reads it and presses its OK, then stops and sees the stop notice, and leaves by the exit
-# button. Meanwhile no event may come from a cell that is gone.
+# every control found by its name and pressed by its action, not one mouse event. Picks 4 x 4 in
+# the size menu and two treasures in the picker, starts the game, opens cells by name until the
+# win notice comes, reads it and presses its OK, then stops and sees the stop notice, and leaves
+# by the exit button. Meanwhile no event may come from a cell that is gone.
 #
 # Runs inside its own D-Bus session (dbus-run-session) on an X display of its own; starts the
 # accessibility bus and the game itself, and ends both. Every wait is bounded.
@@ -101,6 +101,11 @@ def play(app, events, cells, renamed):
     frame = wait_for("the main window", lambda: named(app, "frame", "  Пелимор 2007.0"))
     button = lambda name: named(frame, "push button", name)  # noqa: E731
     label = lambda text: named(frame, "label", text)  # noqa: E731
+
+    press(button("Размер поля"))
+    menu = wait_for("the size menu", lambda: named(frame, "popup menu", "Размер поля"))
+    press(named(menu, "menu item", "  4 x  4"))
+    wait_for("the size menu to close", lambda: named(frame, "popup menu", "Размер поля") is None)
 
     press(button("Число кладов"))
     picker = wait_for("the picker", lambda: named(app, "dialog", "Выбор числа кладов"))

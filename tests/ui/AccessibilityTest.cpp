@@ -124,7 +124,16 @@ TEST_F(Accessibility, TheBoardIsATableOfRowsAndColumnsThatFollowsItsSize) {
     const QPoint onScreen = Cell(2, 3).mapToGlobal(QPoint(24, 24));
     EXPECT_EQ(Name(board.childAt(onScreen.x(), onScreen.y())), QStringLiteral("C4, закрыта"));
 
-    ChooseSide(5);
+    // The size button's Press pops up the menu, found in the window while it is open; its
+    // item's Press chooses the size and closes it, as a click does.
+    Act(form().sbtCreateNewSizeGame);
+    QAccessibleInterface& window = Accessible(&form());
+    QAccessibleInterface* menu = window.child(window.childCount() - 1);
+    ASSERT_EQ(menu->role(), QAccessible::PopupMenu);
+    EXPECT_EQ(Name(menu), QStringLiteral("Размер поля"));
+    EXPECT_EQ(Name(menu->child(1)), QStringLiteral("  5 x  5"));
+    menu->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(form().PopupMenu1->isVisible());
     EXPECT_EQ(table->columnCount(), 5);
     EXPECT_EQ(board.childCount(), 25);
     EXPECT_EQ(Name(table->cellAt(4, 4)), QStringLiteral("E5, закрыта"));
