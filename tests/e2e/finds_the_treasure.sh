@@ -33,12 +33,8 @@ notice=$(win_small_game) || fail "no win notice after three games of 16 clicks e
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended while its notice was open"
 
 xdotool key --window "$notice" Return 2>/dev/null || true
-for _ in $(seq 50); do
-  windows_named "$notice_title" | grep -qx "$notice" || break
-  sleep 0.1
-done
-[ -z "$(windows_named "$notice_title")" ] || fail "the win notice did not close on Return"
+sleep 1
 click_at "${stop_button[@]}"
 wait_for_notice 100 > /dev/null || fail "no stop notice after a notice closed by xdotool's Return"
-[ "$(close_notices)" -eq 1 ] || fail "the stop notice did not close"
+[ "$(close_notices)" -eq 1 ] || fail "the win notice did not close on Return, or the stop one at all"
 echo "PASS: the treasure was found; the win notice, and the stop notice after it, opened"

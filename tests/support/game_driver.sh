@@ -184,6 +184,12 @@ win_small_game() {
 # shell, to end; sets exit_status (or returns 1 if it did not end).
 exit_by_button() {
   click_at "${exit_button[@]}"
+  wait_for_exit "$1"
+}
+
+# wait_for_exit PID: waits up to 30 s for PID, a child of this shell, to end; sets exit_status
+# (or returns 1 if it did not end).
+wait_for_exit() {
   for _ in $(seq 300); do
     if ! kill -0 "$1" 2>/dev/null; then
       exit_status=0
@@ -195,10 +201,12 @@ exit_by_button() {
   return 1
 }
 
-# leave_cleanly: presses the exit button and fails unless the game ends within 30 s with status 0
-# and its log holds no crash or sanitizer report.
+# leave_cleanly [pressed]: presses the exit button (or, with "pressed", counts on it having been
+# pressed otherwise) and fails unless the game ends within 30 s with status 0 and its log holds no
+# crash or sanitizer report.
 leave_cleanly() {
-  exit_by_button "$game_pid" || fail "the game did not end within 30 s of the exit button"
+  if [ "${1:-}" = pressed ]; then wait_for_exit "$game_pid"; else exit_by_button "$game_pid"; fi ||
+    fail "the game did not end within 30 s of the exit button"
   game_pid=
   [ "$exit_status" -eq 0 ] || fail "the game ended with status $exit_status"
   local reports
