@@ -57,12 +57,11 @@ public:
 
     // Announces the name once the handler is over, if it is not the one announced last.
     void LookChanged() {
-        if (announcing_) return;
-        announcing_ = true;
+        Cell().SetNameCheckPending(true);
         QMetaObject::invokeMethod(
             &Cell(),
             [this] {
-                announcing_ = false;
+                Cell().SetNameCheckPending(false);
                 const QString name = CellName(Cell());
                 if (name == announced_) return;
                 announced_ = name;
@@ -79,7 +78,6 @@ private:
     TMyImage& Cell() const { return *static_cast<TMyImage*>(widget()); }
 
     QString announced_;  // what assistive technology was last told, or read first
-    bool announcing_ = false;
     bool silent_ = false;
 };
 
@@ -175,7 +173,7 @@ QList<TMyImage*> CellsIn(const QWidget& panel) {
 }
 
 void CellLookChanged(TMyImage& cell) {
-    if (!QAccessible::isActive()) return;
+    if (cell.NameCheckPending() || !QAccessible::isActive()) return;
     if (CellAccessible* iface = InterfaceOf(cell)) iface->LookChanged();
 }
 

@@ -38,6 +38,10 @@ public:
     const QString& ShownNumber() const { return number_; }
     // Whether the cell is handing a click to the rules right now.
     bool InClick() const { return inClick_; }
+    // Whether a check of the cell's name for assistive technology waits for the handler to end:
+    // the thousands of repaints of one hint deduction then cost one check.
+    bool NameCheckPending() const { return nameCheckPending_; }
+    void SetNameCheckPending(bool pending) { nameCheckPending_ = pending; }
 
     // The cell's Click: the player's move on this cell, as a left press and release make it.
     void Click();
@@ -54,6 +58,7 @@ private:
     QString number_;
     bool pressed_ = false;
     bool inClick_ = false;
+    bool nameCheckPending_ = false;
 };
 
 }  // namespace ui
