@@ -9,6 +9,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace ui {
 
@@ -110,6 +111,12 @@ void FlatImageButton::paintEvent(QPaintEvent*) {
 void FlatImageButton::mousePressEvent(QMouseEvent* event) {
     emit mouseDown(event->button());
     QAbstractButton::mousePressEvent(event);
+}
+
+void FlatImageButton::Press() {
+    const QPointer<FlatImageButton> alive(this);
+    emit mouseDown(Qt::LeftButton);
+    if (alive) click();
 }
 
 void FlatImageButton::enterEvent(QEnterEvent* event) {

@@ -30,6 +30,9 @@ public:
     Frame CurrentFrame() const;
     // Whether the mouse is over the button, as the button last heard.
     bool Hovered() const { return hovered_; }
+    // Does what a left click does, for a player who reaches the button without a mouse: the
+    // mouse-down signal, then the click.
+    void Press();
 
 signals:
     // Any mouse button went down on the button, whatever the button does on release.

@@ -4,6 +4,7 @@
 #include "ui/MyImage.h"
 
 #include "core/OpenCell.h"
+#include "ui/AccessibleBoard.h"
 #include "ui/CellFont.h"
 #include "ui/PictureHolder.h"
 #include "ui/ScaledPicture.h"
@@ -86,18 +87,21 @@ TMyImage::TMyImage(QWidget* panel, int col, int row) : QWidget(panel) {
     setCursor(Qt::PointingHandCursor);
 }
 
-void TMyImage::SetPicture(const PictureHolder& source) {
-    SetPicture(source.Picture());
+void TMyImage::SetPicture(core::Picture which, const PictureHolder& source) {
+    SetPicture(which, source.Picture());
     source_ = &source;
 }
 
-void TMyImage::SetPicture(const QImage& picture) {
+void TMyImage::SetPicture(core::Picture which, const QImage& picture) {
     picture_ = picture;  // shared until drawn on, then the cell's own
     source_ = nullptr;
     drawn_.clear();
+    shown_ = which;
+    number_.clear();
     // With a picture the cell covers itself; before, the panel shows through.
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull());
     update();
+    CellLookChanged(*this);
 }
 
 void TMyImage::DrawText(int x, int y, const QString& text, const QColor& colour) {
@@ -111,7 +115,9 @@ void TMyImage::DrawText(int x, int y, const QString& text, const QColor& colour)
     } else {
         source_ = nullptr;
     }
+    number_ = text;
     update();
+    CellLookChanged(*this);
 }
 
 void TMyImage::Redraw() {

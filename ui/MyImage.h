@@ -4,11 +4,14 @@
 #pragma once
 
 #include "core/GameState.h"
+#include "core/Platform.h"
 
 #include <QColor>
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -28,18 +31,28 @@ class TMyImage : public QWidget, public core::TCell {
 public:
     TMyImage(QWidget* panel, int col, int row);
 
-    // Copies the holder's picture; whatever was drawn on the previous copy is gone. The holder
-    // outlives the cell.
-    void SetPicture(const PictureHolder& source);
+    // Copies the holder's picture, which is the unopened, empty or treasure one; whatever was
+    // drawn on the previous copy is gone. The holder outlives the cell.
+    void SetPicture(core::Picture which, const PictureHolder& source);
     // Copies the picture, as it is at every scale.
-    void SetPicture(const QImage& picture);
+    void SetPicture(core::Picture which, const QImage& picture);
     // Draws text on the copy with its character cell's top-left at (x, y) in logical pixels,
     // background untouched.
     void DrawText(int x, int y, const QString& text, const QColor& colour);
     // The picture as it is shown now, numbers included.
     const QImage& Picture() const { return picture_; }
+    // Which picture the cell shows, none before its first, and the text drawn on it since.
+    std::optional<core::Picture> ShownPicture() const { return shown_; }
+    const QString& ShownNumber() const { return number_; }
     // Whether the cell is handing a click to the rules right now.
     bool InClick() const { return inClick_; }
+    // Whether a check of the cell's name for assistive technology waits for the handler to end:
+    // the thousands of repaints of one hint deduction then cost one check.
+    bool NameCheckPending() const { return nameCheckPending_; }
+    void SetNameCheckPending(bool pending) { nameCheckPending_ = pending; }
+
+    // The cell's Click: the player's move on this cell, as a left press and release make it.
+    void Click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,16 +69,17 @@ private:
         int times;
     };
 
-    // The cell's Click: the player's move on this cell.
-    void Click();
     // Copies the holder's picture again at the present scale and draws the same texts on it.
     void Redraw();
 
     QImage picture_;
     const PictureHolder* source_ = nullptr;
     std::vector<DrawnText> drawn_;  // since the picture was given
+    std::optional<core::Picture> shown_;
+    QString number_;
     bool pressed_ = false;
     bool inClick_ = false;
+    bool nameCheckPending_ = false;
 };
 
 }  // namespace ui

@@ -54,6 +54,7 @@ TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     setToolTip("Выберите число кладов на поле");
+    setAccessibleName("Число кладов");
     // The slider stands on a face of its own, as a control, so its ticks show against the red.
     QPalette face = palette();
     face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
@@ -116,6 +117,7 @@ TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
     setWindowOpacity(PickerOpacity);
     setCursor(Qt::PointingHandCursor);
     setToolTip(" CLOSE");
+    setAccessibleName("Выбор числа кладов");
     tbNumTreasures->setGeometry(SliderGeometry);
 }
 

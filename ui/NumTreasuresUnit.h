@@ -45,6 +45,9 @@ public:
 
     TNumTreasuresSlider* tbNumTreasures;
 
+    // The click on the background: the count becomes the win target and the picker hides.
+    void FormClick();
+
 signals:
     // The player confirmed this count; the game state has already taken it.
     void confirmed(int position);
@@ -54,9 +57,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // The click on the background: the count becomes the win target and the picker hides.
-    void FormClick();
-
     bool leftPressedOnForm_ = false;  // a left press on the background waits for its release
 };
 

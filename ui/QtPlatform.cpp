@@ -4,16 +4,14 @@
 #include "ui/QtPlatform.h"
 
 #include "core/GameState.h"
+#include "ui/AccessibleBoard.h"
+#include "ui/AccessibleControls.h"
 #include "ui/MyImage.h"
+#include "ui/Notice.h"
 #include "ui/NumTreasuresUnit.h"
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSpacerItem>
 
 #include <chrono>
 #include <ctime>
@@ -29,9 +27,6 @@ TMyImage& WidgetOf(core::TCell& cell) { return static_cast<TMyImage&>(cell); }
 // The board's first cell offset along one side of the panel: the board centred, the extra
 // pixel of an odd remainder going to the far side.
 int BoardOffset(int panelSide, int cells) { return (panelSide - CellPitch * cells + 1) / 2; }
-
-// What a title bar spends beside the title: the window manager's icon and its three buttons.
-constexpr int NoticeTitleBarAllowance = 150;
 
 }  // namespace
 
@@ -65,6 +60,7 @@ bool QtPlatform::HintsOn() { return form_->sbtHint->isChecked(); }
 bool QtPlatform::CtrlHeld() { return ctrl_(); }
 
 void QtPlatform::StartWindows() {
+    InstallAccessibility();
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
     // Hidden until the picker button opens it; as the main window's child it stays above it,
@@ -97,6 +93,7 @@ core::TCell* QtPlatform::NewCell(int col, int row) {
 void QtPlatform::FreeCell(core::TCell* cell) {
     if (cell == nullptr) return;
     TMyImage* widget = &WidgetOf(*cell);
+    AnnounceCellGone(*widget);
     if (widget->InClick()) {
         // Never delete a widget inside its own event handler: it leaves the screen now and
         // memory once its click is over.
@@ -108,7 +105,7 @@ void QtPlatform::FreeCell(core::TCell* cell) {
 }
 
 void QtPlatform::SetCellPicture(core::TCell& cell, core::Picture picture) {
-    WidgetOf(cell).SetPicture(form_->HolderOf(picture));
+    WidgetOf(cell).SetPicture(picture, form_->HolderOf(picture));
 }
 
 void QtPlatform::DrawCellText(core::TCell& cell, int x, int y, const std::string& text,
@@ -138,24 +135,8 @@ void QtPlatform::PlayCue(const std::string& name) { PlayCueFrom(*sound_, name); 
 
 void QtPlatform::ShowNotice(const std::string& text, const std::string& title,
                             core::NoticeButtons buttons) {
-    const QMessageBox::StandardButtons offered =
-        buttons == core::NoticeButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                 : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(QMessageBox::NoIcon, FromUtf8(title), FromUtf8(text), offered, form_.get());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    // The notices carry no picture, not even the style's icons on their buttons.
-    for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
-    // A box sized to its short text leaves the window manager too little title bar for the
-    // title beside its own icon and buttons, and the title is cut; a strut keeps room for it.
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int titleRoom = box.fontMetrics().horizontalAdvance(box.windowTitle()) +
-                              NoticeTitleBarAllowance;
-        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
-    }
-    box.exec();
+    RunNotice(form_.get(), FromUtf8(text), FromUtf8(title),
+              buttons == core::NoticeButtons::OkCancel);
 }
 
 }  // namespace ui

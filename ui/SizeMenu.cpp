@@ -35,6 +35,7 @@ constexpr int StartUpTag = 404;
 QMenu* CreatePopupMenu1(QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName("PopupMenu1");
+    menu->setAccessibleName("Размер поля");
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
     for (const SizeItem& item : SizeItems) {

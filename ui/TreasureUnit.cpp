@@ -72,9 +72,11 @@ QLabel* MakeLabel(QWidget* parent, const QRect& box, int fontPixels, const QColo
     return label;
 }
 
+// `name` is what a screen reader calls the button; it reads the hint as its description.
 FlatImageButton* MakeButton(QWidget* parent, const char* glyph, const QRect& box,
-                            const QString& hint) {
+                            const QString& hint, const QString& name) {
     auto* button = new FlatImageButton(parent, QString::fromLatin1(glyph), hint);
+    button->setAccessibleName(name);
     button->setGeometry(box);
     return button;
 }
@@ -106,19 +108,25 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::W
 
 void TForm1::CreateButtons() {
     sbtStartNewGame = MakeButton(this, "sbtStartNewGame", {4, 4, 39, 39},
-                                 QStringLiteral("Start New Game Actual W x H"));
+                                 QStringLiteral("Start New Game Actual W x H"),
+                                 QStringLiteral("Новая игра"));
     sbtCreateNewSizeGame = MakeButton(this, "sbtCreateNewSizeGame", {49, 3, 39, 39},
-                                      QStringLiteral("Generate New Puzzle Any W x H"));
-    sbtNumTreasures =
-        MakeButton(this, "sbtNumTreasures", {201, 3, 39, 39}, QStringLiteral("Num Treasures"));
+                                      QStringLiteral("Generate New Puzzle Any W x H"),
+                                      QStringLiteral("Размер поля"));
+    sbtNumTreasures = MakeButton(this, "sbtNumTreasures", {201, 3, 39, 39},
+                                 QStringLiteral("Num Treasures"), QStringLiteral("Число кладов"));
     Panel3 = new QWidget(this);
     Panel3->setGeometry(260, 3, 36, 36);
     Panel3->setAutoFillBackground(true);
-    sbtHint = MakeButton(Panel3, "sbtHint", {0, 0, 36, 36}, QStringLiteral("Подсказки вкл/откл"));
+    sbtHint = MakeButton(Panel3, "sbtHint", {0, 0, 36, 36}, QStringLiteral("Подсказки вкл/откл"),
+                         QStringLiteral("Подсказки"));
     sbtHint->setCheckable(true);  // up at start-up; each click flips it
-    sbtHelp = MakeButton(this, "sbtHelp", {560, 3, 39, 39}, QStringLiteral("Help"));
-    sbtStop = MakeButton(this, "sbtStop", {736, 3, 36, 36}, QStringLiteral("Остановить игру"));
-    sbtExit = MakeButton(this, "sbtExit", {778, 3, 39, 39}, QStringLiteral("EXIT"));
+    sbtHelp = MakeButton(this, "sbtHelp", {560, 3, 39, 39}, QStringLiteral("Help"),
+                         QStringLiteral("Справка"));
+    sbtStop = MakeButton(this, "sbtStop", {736, 3, 36, 36}, QStringLiteral("Остановить игру"),
+                         QStringLiteral("Остановить игру"));
+    sbtExit = MakeButton(this, "sbtExit", {778, 3, 39, 39}, QStringLiteral("EXIT"),
+                         QStringLiteral("Выход"));
 }
 
 void TForm1::CreateLabels() {
@@ -140,7 +148,8 @@ void TForm1::CreateLabels() {
 }
 
 void TForm1::CreateBoardAndHolders() {
-    Panel1 = new QFrame(this);
+    Panel1 = new BoardPanel(this);
+    Panel1->setAccessibleName(QStringLiteral("Поле"));
     Panel1->setGeometry(4, 48, 600, 600);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
@@ -244,6 +253,8 @@ void TForm1::sbtStopClick() { core::StopCommand(); }
 void TForm1::sbtExitClick() { core::ExitCommand(); }
 
 void TForm1::N4x41Click(QAction* sender) {
+    // A click on an item closes the menu; an item chosen by a screen reader would leave it open.
+    PopupMenu1->hide();
     const BoardRebuild rebuild(*Panel1);
     ChooseSizeItem(sender);
 }

@@ -16,6 +16,14 @@
 
 namespace ui {
 
+// Panel1, the board panel: a raised panel that holds the cells; a class of its own so that a
+// screen reader finds it as the board.
+class BoardPanel : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+};
+
 // Form1. Its handlers translate the player's clicks and the clock's ticks into the game's
 // commands; the rules behind them decide.
 class TForm1 : public QWidget {
@@ -52,7 +60,7 @@ public:
     FlatImageButton* sbtHelp;
     FlatImageButton* sbtStop;
     FlatImageButton* sbtExit;
-    QFrame* Panel1;
+    BoardPanel* Panel1;
     QLabel* lblTime;
     QLabel* lblHod;
     QLabel* lblNumTreasures;

@@ -82,7 +82,7 @@ TEST_F(CellNumbers, EveryNumberOnEveryPictureInEitherColourLooksAsIfDrawnDirectl
                 const QImage expected =
                     DrawnDirectly(Source(picture), NumberX(number), NumberY, text, colour);
                 for (ui::TMyImage* cell : {first.get(), second.get()}) {
-                    cell->SetPicture(Source(picture));
+                    cell->SetPicture(picture, Source(picture));
                     cell->DrawText(NumberX(number), NumberY, text, colour);
                     ASSERT_TRUE(SamePixels(cell->Picture(), expected))
                         << "number " << number << " in " << colour.name().toStdString()
@@ -100,8 +100,8 @@ TEST_F(CellNumbers, ANumberDrawnOverItselfAgainAndAgainLooksAsIfDrawnDirectlyEac
         const int x = QString::fromLatin1(text).size() > 1 ? 8 : 16;
         auto first = NewCell();
         auto second = NewCell();
-        first->SetPicture(Source(core::Picture::Treasure));
-        second->SetPicture(Source(core::Picture::Treasure));
+        first->SetPicture(core::Picture::Treasure, Source(core::Picture::Treasure));
+        second->SetPicture(core::Picture::Treasure, Source(core::Picture::Treasure));
         QImage expected = Source(core::Picture::Treasure);
         for (int times = 1; times <= 150; ++times) {
             expected = DrawnDirectly(expected, x, NumberY, QString::fromLatin1(text), Yellow);
@@ -120,19 +120,22 @@ TEST_F(CellNumbers, TheSameTextInAnotherColourPlaceOrPictureIsNotTakenForTheFirs
     const QImage treasure = Source(core::Picture::Treasure);
     const QString five = QStringLiteral("5");
     struct Drawing {
+        core::Picture kind;
         const QImage& picture;
         int x, y;
         QColor colour;
     };
-    const Drawing drawings[] = {{empty, 16, NumberY, Blue},     {empty, 16, NumberY, Yellow},
-                                {empty, 8, NumberY, Blue},      {empty, 8, NumberY + 3, Blue},
-                                {treasure, 8, NumberY + 3, Blue}, {empty, 16, NumberY, Blue}};
+    constexpr core::Picture E = core::Picture::Empty;
+    constexpr core::Picture T = core::Picture::Treasure;
+    const Drawing drawings[] = {{E, empty, 16, NumberY, Blue},   {E, empty, 16, NumberY, Yellow},
+                                {E, empty, 8, NumberY, Blue},    {E, empty, 8, NumberY + 3, Blue},
+                                {T, treasure, 8, NumberY + 3, Blue}, {E, empty, 16, NumberY, Blue}};
     QImage previous;
     for (const Drawing& drawing : drawings) {
         const QImage expected =
             DrawnDirectly(drawing.picture, drawing.x, drawing.y, five, drawing.colour);
         EXPECT_NE(expected, previous);
-        cell->SetPicture(drawing.picture);
+        cell->SetPicture(drawing.kind, drawing.picture);
         cell->DrawText(drawing.x, drawing.y, five, drawing.colour);
         EXPECT_TRUE(SamePixels(cell->Picture(), expected));
         previous = expected;
@@ -142,10 +145,10 @@ TEST_F(CellNumbers, TheSameTextInAnotherColourPlaceOrPictureIsNotTakenForTheFirs
 TEST_F(CellNumbers, ANewPictureWipesTheNumberAndLeavesTheSourceUntouched) {
     auto cell = NewCell();
     const QImage before = Source(core::Picture::Empty).copy();
-    cell->SetPicture(Source(core::Picture::Empty));
+    cell->SetPicture(core::Picture::Empty, Source(core::Picture::Empty));
     cell->DrawText(16, NumberY, QStringLiteral("3"), Blue);
     EXPECT_FALSE(SamePixels(cell->Picture(), before));
-    cell->SetPicture(Source(core::Picture::Empty));
+    cell->SetPicture(core::Picture::Empty, Source(core::Picture::Empty));
     EXPECT_TRUE(SamePixels(cell->Picture(), before));
     EXPECT_TRUE(SamePixels(Source(core::Picture::Empty), before));
 }

@@ -104,7 +104,7 @@ TEST_F(BoardMemory, TenThousandDifferentNumbersKeepTheirCacheBounded) {
     const QImage& ground = form().imgEmpty->Picture();
     auto drawMany = [&](int first, int count) {
         for (int n = first; n < first + count; ++n) {
-            cell.SetPicture(ground.copy());  // a picture of its own: a cache key never seen
+            cell.SetPicture(core::Picture::Empty, ground.copy());  // a cache key never seen
             cell.DrawText(n % 20, n % 16, QString::number(n % 100), QColor(0, 0, 255));
         }
         LetEventsRun();

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <utility>
@@ -80,6 +81,37 @@ TEST_F(NoticesAndHelp, TheWinNoticeNamesTheCountAndTheTimeOutNoticeSaysWhy) {
     EXPECT_EQ(catcher.seen[1].buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(catcher.seen[1].icon, QMessageBox::NoIcon);
     EXPECT_FALSE(catcher.seen[1].iconsOnButtons);
+}
+
+TEST_F(NoticesAndHelp, AKeyClosesANoticeOnlyWhenItComesUpAfterGoingDownThere) {
+    struct Seen {
+        bool afterKeysFromBefore = false;
+        bool afterPress = false;
+        bool afterRelease = true;
+    } seen;
+    NoticeCatcher catcher([&] {
+        QWidget& box = *QApplication::activeModalWidget();
+        QWidget* keys = box.focusWidget() != nullptr ? box.focusWidget() : &box;
+        // Keys that went down before the notice opened: a release, and the repeats of a key
+        // the window system still holds down.
+        QTest::keyRelease(keys, Qt::Key_Escape);
+        QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r", true);
+        QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+        QApplication::sendEvent(keys, &repeatUp);
+        QApplication::sendEvent(keys, &repeatDown);
+        seen.afterKeysFromBefore = box.isVisible();
+        QTest::keyPress(keys, Qt::Key_Return);
+        seen.afterPress = box.isVisible();
+        QTest::keyRelease(keys, Qt::Key_Return);
+        seen.afterRelease = box.isVisible();
+    });
+    ClickButton(*form().sbtStop);
+    ASSERT_EQ(catcher.seen.size(), 1u);
+    EXPECT_TRUE(seen.afterKeysFromBefore);
+    EXPECT_TRUE(seen.afterPress) << "closed on the press, its release would go astray";
+    EXPECT_FALSE(seen.afterRelease);
+    ClickButton(*form().sbtStop);
+    EXPECT_EQ(catcher.seen.size(), 2u) << "the next notice shows";
 }
 
 TEST_F(NoticesAndHelp, ANoticeLeavesItsTitleBarRoomForTheWholeTitle) {

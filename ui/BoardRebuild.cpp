@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeps the board panel out of sight while a handler replaces its cells, so they appear together.
+#include "ui/BoardRebuild.h"
+
+#include "ui/AccessibleBoard.h"
+#include "ui/MyImage.h"
+
+#include <QAccessible>
+
+namespace ui {
+
+BoardRebuild::BoardRebuild(QWidget& panel)
+    : panel_(panel), wasVisible_(panel.isVisible()), announcing_(QAccessible::isActive()) {
+    if (announcing_) {
+        for (TMyImage* cell : CellsIn(panel_)) {
+            before_.append(cell);
+            SilenceCell(*cell, true);
+        }
+    }
+    if (wasVisible_) panel_.hide();
+}
+
+BoardRebuild::~BoardRebuild() {
+    if (announcing_) {
+        for (TMyImage* cell : CellsIn(panel_)) {
+            if (!before_.contains(cell)) AnnounceCellCame(*cell);
+        }
+    }
+    if (wasVisible_) panel_.show();
+    // Cells that stayed (a size refused during a game) speak again, having announced nothing.
+    for (const QPointer<TMyImage>& cell : before_) {
+        if (cell) SilenceCell(*cell, false);
+    }
+}
+
+}  // namespace ui

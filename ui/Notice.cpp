@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Pelimor developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The end-of-game notices: a plain modal message box that a key closes only on its release.
+#include "ui/Notice.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QSpacerItem>
+
+namespace ui {
+
+namespace {
+
+// What a title bar spends beside the title: the window manager's icon and its three buttons.
+constexpr int NoticeTitleBarAllowance = 150;
+
+// The keys with which a message box closes itself.
+bool ClosesNotice(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+}  // namespace
+
+KeyUpClosesNotice::KeyUpClosesNotice(QMessageBox& box) : QObject(&box) {
+    box.installEventFilter(this);
+    for (QWidget* part : box.findChildren<QWidget*>()) part->installEventFilter(this);
+}
+
+bool KeyUpClosesNotice::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if (replaying_ || (!press && event->type() != QEvent::KeyRelease)) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!ClosesNotice(key->key())) return false;
+    if (key->isAutoRepeat()) return true;
+    if (press) {
+        held_ = key->key();
+        return true;
+    }
+    if (held_ != key->key()) return true;  // its press came before the notice opened
+    held_ = 0;
+    // The box and its buttons close on the press, so the press is what they are given now.
+    QKeyEvent keyDown(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+    replaying_ = true;
+    QCoreApplication::sendEvent(watched, &keyDown);
+    replaying_ = false;
+    return true;
+}
+
+void RunNotice(QWidget* parent, const QString& text, const QString& title, bool withCancel) {
+    const QMessageBox::StandardButtons offered =
+        withCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                   : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, title, text, offered, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    // The notices carry no picture, not even the style's icons on their buttons.
+    for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
+    // A box sized to its short text leaves the window manager too little title bar for the
+    // title beside its own icon and buttons, and the title is cut; a strut keeps room for it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleRoom = box.fontMetrics().horizontalAdvance(box.windowTitle()) +
+                              NoticeTitleBarAllowance;
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    new KeyUpClosesNotice(box);
+    box.exec();
+}
+
+}  // namespace ui
