@@ -3,6 +3,7 @@
 // The program's entry: the application, the platform binding, then the game's own life.
 #include "core/Game.h"
 #include "core/Platform.h"
+#include "ui/PlatformChoice.h"
 #include "ui/QtPlatform.h"
 #include "ui/sound/CueSound.h"
 
@@ -10,7 +11,9 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
+    const bool platformChosen = ui::ChooseQtPlatform();
     QApplication application(argc, argv);
+    if (platformChosen) qunsetenv("QT_QPA_PLATFORM");
     // The taskbar shows the game's icon; the window's title bar shows none.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon64.png")));
     ui::QtPlatform platform(ui::MakeDesktopSound());
