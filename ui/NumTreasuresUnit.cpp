@@ -32,9 +32,6 @@ constexpr double PickerOpacity = 200.0 / 255.0;
 constexpr int FewestTreasures = 1;
 constexpr int LaidOutMaximum = 4;
 
-// Room left for the main window's title bar between its outer frame and the picker button.
-constexpr int TitleBarAllowance = 28;
-
 // The number shown while dragging stands this far right of the slider.
 constexpr int TipGap = 2;
 
@@ -148,12 +145,7 @@ void TfrmNumTreasures::FormClick() {
 
 namespace ui {
 
-QPoint PickerPoint(const QWidget& button) {
-    const QWidget& mainWindow = *button.window();
-    const QPoint inClient = button.mapTo(&mainWindow, QPoint(0, 0));
-    return mainWindow.frameGeometry().topLeft() +
-           QPoint(inClient.x(), inClient.y() + button.height() + TitleBarAllowance);
-}
+QPoint PickerPoint(const QWidget& button) { return button.mapToGlobal(QPoint(0, button.height())); }
 
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button) {
     if (!core::PickerMayOpen()) return false;

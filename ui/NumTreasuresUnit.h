@@ -65,8 +65,8 @@ extern TfrmNumTreasures* frmNumTreasures;
 
 namespace ui {
 
-// Where the picker opens: under the picker button, measured from the main window's outer
-// frame (left + button left, top + button top + button height + 28), in screen coordinates.
+// Where the picker opens, in screen coordinates: at the picker button's bottom-left corner,
+// from where the main window's client area stands now, whatever its title bar's height.
 QPoint PickerPoint(const QWidget& button);
 
 // The logic of sbtNumTreasuresMouseDown: between games, opens picker under button with the
