@@ -14,8 +14,11 @@ int main(int argc, char* argv[]) {
     const bool platformChosen = ui::ChooseQtPlatform();
     QApplication application(argc, argv);
     if (platformChosen) qunsetenv("QT_QPA_PLATFORM");
-    // The taskbar shows the game's icon; the window's title bar shows none.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon64.png")));
+    // The taskbar shows the game's icon; the window's title bar shows none. A Wayland desktop
+    // takes the icon from the game's desktop entry, and Qt's own title bar there would draw it.
+    if (!ui::OnNativeWayland()) {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon64.png")));
+    }
     ui::QtPlatform platform(ui::MakeDesktopSound());
     core::BindPlatform(platform);
     core::RunProgram();

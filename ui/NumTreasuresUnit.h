@@ -52,6 +52,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Where the picker draws itself see-through, its red strip around the slider.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // The click on the background: the count becomes the win target and the picker hides.

@@ -4,8 +4,10 @@
 #include "ui/QtPlatform.h"
 
 #include "core/GameState.h"
+#include "ui/CaptionBar.h"
 #include "ui/MyImage.h"
 #include "ui/NumTreasuresUnit.h"
+#include "ui/PlatformChoice.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -54,6 +56,7 @@ QtPlatform::~QtPlatform() {
     // The picker is the main window's child and goes with it; nothing may reach it after.
     form_.reset();
     frmNumTreasures = nullptr;
+    frame_.reset();
 }
 
 void QtPlatform::SetLabelText(core::Label label, const std::string& text) {
@@ -67,13 +70,18 @@ bool QtPlatform::CtrlHeld() { return ctrl_(); }
 void QtPlatform::StartWindows() {
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
+    if (OnNativeWayland()) frame_ = FrameUnderCaption(*form_);
     // Hidden until the picker button opens it; as the main window's child it stays above it,
     // has no taskbar entry and is destroyed with it.
     frmNumTreasures = new TfrmNumTreasures(form_.get());
 }
 
 void QtPlatform::RunEventLoop() {
-    form_->show();
+    if (frame_) {
+        frame_->show();
+    } else {
+        form_->show();
+    }
     QApplication::exec();
 }
 
@@ -145,6 +153,7 @@ void QtPlatform::ShowNotice(const std::string& text, const std::string& title,
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    if (OnNativeWayland()) new CaptionBar(box);
     // The notices carry no picture, not even the style's icons on their buttons.
     for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
     // A box sized to its short text leaves the window manager too little title bar for the
