@@ -58,10 +58,8 @@ std::optional<int> DisplayNumber(std::string_view text) {
 }
 
 // Reads DISPLAY as the X libraries do: "[host]:N[.S]", where no host or "unix" is this
-// machine, "[::1]" an IPv6 address, and a value starting with "/" the path of a socket.
+// machine and "[::1]" an IPv6 address.
 std::optional<XServerSocket> SocketOf(const std::string& display) {
-    if (display.empty()) return std::nullopt;
-    if (display.front() == '/') return XServerSocket{display, {}, 0};
     const auto colon = display.rfind(':');
     if (colon == std::string::npos) return std::nullopt;
     const std::optional<int> number = DisplayNumber(std::string_view(display).substr(colon + 1));
@@ -153,6 +151,8 @@ bool ChooseQtPlatform() {
     return true;
 }
 
-bool OnNativeWayland() { return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
+bool OnNativeWayland() {
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
 
 }  // namespace ui

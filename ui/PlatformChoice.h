@@ -26,10 +26,9 @@ using XDisplayProbe = std::function<bool(const std::string& display)>;
 // `answers` is asked only about a set DISPLAY, and only when the player has not chosen.
 std::string ChoosePlatform(const DisplayEnvironment& environment, const XDisplayProbe& answers);
 
-// Whether an X server listens at a DISPLAY value (":0", "unix:0.1", "host:10.0", or the path
-// of a socket): one connect to its socket, no X handshake; a server on another host gets a
-// second at most. False for a socket left behind by a server that is gone, and for a value
-// that names no X server.
+// Whether an X server listens at a DISPLAY value (":0", "unix:0.1", "host:10.0"): one connect
+// to its socket, no X handshake; a server on another host gets a second at most. False for a
+// socket left behind by a server that is gone, and for a value that names no X server.
 bool XDisplayAnswers(const std::string& display);
 
 // Sets QT_QPA_PLATFORM from ChoosePlatform on this process's environment, before the
