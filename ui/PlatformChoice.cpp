@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 
 #include <netdb.h>
-#include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -74,20 +74,18 @@ std::optional<XServerSocket> SocketOf(const std::string& display) {
     return XServerSocket{{}, host, TcpPortBase + *number};
 }
 
-// One connect without blocking: true if a server accepted, or queued us, within waitMs.
+// One connect: true if a server accepted us or queued us. A wait of 0 does not block; a
+// longer one bounds how long a server on another host may keep us waiting.
 bool Connects(int family, int protocol, const sockaddr* address, socklen_t length, int waitMs) {
-    const int fd = socket(family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, protocol);
+    const int fd = socket(family, SOCK_STREAM | SOCK_CLOEXEC | (waitMs == 0 ? SOCK_NONBLOCK : 0),
+                          protocol);
     if (fd < 0) return false;
-    bool connected = connect(fd, address, length) == 0;
-    if (!connected && errno == EAGAIN) {
-        connected = true;  // a Unix socket's queue is full: its server is there, only busy
-    } else if (!connected && errno == EINPROGRESS) {
-        pollfd waiting{fd, POLLOUT, 0};
-        int error = 0;
-        socklen_t size = sizeof error;
-        connected = poll(&waiting, 1, waitMs) == 1 &&
-                    getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+    if (waitMs > 0) {
+        const timeval wait{waitMs / 1000, (waitMs % 1000) * 1000};
+        setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);  // also bounds connect
     }
+    // A Unix socket whose queue is full says EAGAIN: its server is there, only busy.
+    const bool connected = connect(fd, address, length) == 0 || errno == EAGAIN;
     close(fd);
     return connected;
 }
