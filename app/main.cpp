@@ -3,6 +3,7 @@
 // The program's entry: the application, the platform binding, then the game's own life.
 #include "core/Game.h"
 #include "core/Platform.h"
+#include "ui/PlatformChoice.h"
 #include "ui/QtPlatform.h"
 #include "ui/ScaledPicture.h"
 #include "ui/sound/CueSound.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    const bool platformChosen = ui::ChooseQtPlatform();
     // The game follows the scale the desktop sets (QT_SCALE_FACTOR, Xft.dpi, a Wayland output's
     // scale) as it is: a desktop at 150 % gets a window at 150 %, not one rounded up to 200 %.
     // Its pictures are drawn for such scales. A player's own QT_SCALE_FACTOR_ROUNDING_POLICY
@@ -17,8 +19,12 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
-    // The taskbar shows the game's icon; the window's title bar shows none.
-    QApplication::setWindowIcon(ui::WindowIcon(application.devicePixelRatio()));
+    if (platformChosen) qunsetenv("QT_QPA_PLATFORM");
+    // The taskbar shows the game's icon; the window's title bar shows none. A Wayland desktop
+    // takes the icon from the game's desktop entry, and Qt's own title bar there would draw it.
+    if (!ui::OnNativeWayland()) {
+        QApplication::setWindowIcon(ui::WindowIcon(application.devicePixelRatio()));
+    }
     ui::QtPlatform platform(ui::MakeDesktopSound());
     core::BindPlatform(platform);
     core::RunProgram();

@@ -39,5 +39,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(_pelimor_depends libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins
     libcanberra0 libcanberra-pulse sound-theme-freedesktop fonts-liberation)
 list(JOIN _pelimor_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+# The game runs on X11 wherever an X display answers, XWayland in a Wayland session included;
+# Qt's Wayland plugin is what it needs on a Wayland desktop without one.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

@@ -5,14 +5,17 @@
 
 #include "core/Choices.h"
 #include "core/GameState.h"
+#include "ui/PlatformChoice.h"
 
 #include <QApplication>
 #include <QColor>
+#include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QRect>
+#include <QRegion>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QToolTip>
@@ -32,11 +35,16 @@ constexpr double PickerOpacity = 200.0 / 255.0;
 constexpr int FewestTreasures = 1;
 constexpr int LaidOutMaximum = 4;
 
-// Room left for the main window's title bar between its outer frame and the picker button.
-constexpr int TitleBarAllowance = 28;
-
 // The number shown while dragging stands this far right of the slider.
 constexpr int TipGap = 2;
+
+// A tool window stays above the main window without a taskbar entry of its own, and the window
+// manager puts it where it is asked. A Wayland window cannot place itself; a tooltip window
+// becomes a popup attached to the main window, at its offset from it, that grabs no input, so
+// the main window stays usable while it is shown.
+Qt::WindowFlags PickerWindowFlags() {
+    return (ui::OnNativeWayland() ? Qt::ToolTip : Qt::Tool) | Qt::FramelessWindowHint;
+}
 
 }  // namespace
 
@@ -105,20 +113,39 @@ void TNumTreasuresSlider::ShowPositionTip(int position) {
 }
 
 TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
+    : QWidget(parent, PickerWindowFlags()),
       tbNumTreasures(new TNumTreasuresSlider(this)) {
     setObjectName("frmNumTreasures");
     setFixedSize(PickerSize);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, PickerColour);
     setPalette(colours);
-    setAutoFillBackground(true);
-    // Window systems without partial opacity show the picker opaque.
-    setWindowOpacity(PickerOpacity);
     setCursor(Qt::PointingHandCursor);
     setToolTip(" CLOSE");
     setAccessibleName("Выбор числа кладов");
     tbNumTreasures->setGeometry(SliderGeometry);
+    if (ui::OnNativeWayland()) {
+        // Wayland has no opacity for a whole window, but a window may draw itself see-through:
+        // the strip in paintEvent, the slider through an effect, each at the picker's opacity.
+        setAttribute(Qt::WA_TranslucentBackground);
+        auto* seeThrough = new QGraphicsOpacityEffect(tbNumTreasures);
+        seeThrough->setOpacity(PickerOpacity);
+        tbNumTreasures->setGraphicsEffect(seeThrough);
+    } else {
+        setAutoFillBackground(true);
+        // Window managers without partial opacity show the picker opaque.
+        setWindowOpacity(PickerOpacity);
+    }
+}
+
+void TfrmNumTreasures::paintEvent(QPaintEvent*) {
+    if (!testAttribute(Qt::WA_TranslucentBackground)) return;  // filled from the palette
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setClipRegion(QRegion(rect()).subtracted(tbNumTreasures->geometry()));
+    QColor strip = PickerColour;
+    strip.setAlphaF(PickerOpacity);
+    painter.fillRect(rect(), strip);
 }
 
 void TfrmNumTreasures::OpenFor(int maximum, QPoint topLeft) {
@@ -150,12 +177,7 @@ void TfrmNumTreasures::FormClick() {
 
 namespace ui {
 
-QPoint PickerPoint(const QWidget& button) {
-    const QWidget& mainWindow = *button.window();
-    const QPoint inClient = button.mapTo(&mainWindow, QPoint(0, 0));
-    return mainWindow.frameGeometry().topLeft() +
-           QPoint(inClient.x(), inClient.y() + button.height() + TitleBarAllowance);
-}
+QPoint PickerPoint(const QWidget& button) { return button.mapToGlobal(QPoint(0, button.height())); }
 
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button) {
     if (!core::PickerMayOpen()) return false;

@@ -55,6 +55,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Where the picker draws itself see-through, its red strip around the slider.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool leftPressedOnForm_ = false;  // a left press on the background waits for its release
@@ -65,8 +67,8 @@ extern TfrmNumTreasures* frmNumTreasures;
 
 namespace ui {
 
-// Where the picker opens: under the picker button, measured from the main window's outer
-// frame (left + button left, top + button top + button height + 28), in screen coordinates.
+// Where the picker opens, in screen coordinates: at the picker button's bottom-left corner,
+// from where the main window's client area stands now, whatever its title bar's height.
 QPoint PickerPoint(const QWidget& button);
 
 // The logic of sbtNumTreasuresMouseDown: between games, opens picker under button with the

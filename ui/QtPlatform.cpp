@@ -6,9 +6,11 @@
 #include "core/GameState.h"
 #include "ui/AccessibleBoard.h"
 #include "ui/AccessibleControls.h"
+#include "ui/CaptionBar.h"
 #include "ui/MyImage.h"
 #include "ui/Notice.h"
 #include "ui/NumTreasuresUnit.h"
+#include "ui/PlatformChoice.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -49,6 +51,7 @@ QtPlatform::~QtPlatform() {
     // The picker is the main window's child and goes with it; nothing may reach it after.
     form_.reset();
     frmNumTreasures = nullptr;
+    frame_.reset();
 }
 
 void QtPlatform::SetLabelText(core::Label label, const std::string& text) {
@@ -63,13 +66,18 @@ void QtPlatform::StartWindows() {
     InstallAccessibility();
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
+    if (OnNativeWayland()) frame_ = FrameUnderCaption(*form_);
     // Hidden until the picker button opens it; as the main window's child it stays above it,
     // has no taskbar entry and is destroyed with it.
     frmNumTreasures = new TfrmNumTreasures(form_.get());
 }
 
 void QtPlatform::RunEventLoop() {
-    form_->show();
+    if (frame_) {
+        frame_->show();
+    } else {
+        form_->show();
+    }
     QApplication::exec();
 }
 

@@ -52,6 +52,7 @@ public:
 private:
     std::unique_ptr<SoundOutput> sound_;
     std::unique_ptr<TForm1> form_;
+    std::unique_ptr<QWidget> frame_;  // on native Wayland, the window holding form_
     std::function<std::uint32_t()> ticks_;
     std::function<bool()> ctrl_;
     std::mt19937 random_;

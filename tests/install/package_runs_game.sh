@@ -42,6 +42,7 @@ for dep in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libcanberra0 li
            sound-theme-freedesktop fonts-liberation; do
   grep -Eq "(^|, )$dep( \(|,|$)" <<<"$depends" || fail "Depends: lacks $dep: $depends"
 done
+[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: is '$(field Recommends)', not qt6-wayland"
 
 # Install it.
 if [ "$(id -u)" -eq 0 ] && [ -n "${CI:-}" ] && command -v dpkg > /dev/null \

@@ -26,12 +26,11 @@ echo "display $DISPLAY"
 start_game "$(dirname "$program")" "$scratch/game.log"
 wait_for_main_window "$game_pid" || fail "no game window within 30 s"
 
-# Screen points: the picker opens under its button, 28 pixels lower than the button's bottom
-# (the frame allowance); its slider at (2, 0), 41 x 346, and its red strip right of that up
-# to 64. The size menu opens at the size button's bottom-left, nine items 22 pixels high
+# Screen points: the picker opens at its button's bottom-left corner; its slider at (2, 0),
+# 41 x 346, and its red strip right of that up to 64. The size menu opens at the size button's bottom-left, nine items 22 pixels high
 # under Qt's style; a point a little off an item still lands somewhere on the menu.
 picker_x=$((window_x + 201))
-picker_y=$((window_y + 3 + 39 + 28))
+picker_y=$((window_y + 3 + 39))
 menu_x=$((window_x + 49))
 menu_y=$((window_y + 42))
 menu_item_height=22

@@ -10,13 +10,13 @@
 scratch=
 fail_label=
 
-# fail MESSAGE: ends the script with MESSAGE, $fail_label and the tails of the logs.
+# fail MESSAGE: ends the script with MESSAGE, $fail_label and the tails of the session's logs.
 fail() {
   echo "FAIL ($fail_label): $*" >&2
-  for log in xvfb game; do
-    if [ -s "$scratch/$log.log" ]; then
-      echo "--- $log.log:" >&2
-      tail -20 "$scratch/$log.log" >&2
+  for log in "$scratch"/*.log; do
+    if [ -s "$log" ]; then
+      echo "--- ${log##*/}:" >&2
+      tail -20 "$log" >&2
     fi
   done
   exit 1

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelimor developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The game started as players start it, with no platform chosen for it, on GNOME's compositor
+# mutter (through XWayland, although Qt's Wayland plugin is there) or on weston with no X
+# display (as a Wayland client). The title bar offers no buttons; the picker opens at its
+# button's bottom-left corner, see-through on weston; the main window takes a click beside it;
+# a notice keeps the picker from taking clicks, and afterwards its strip confirms and hides it.
+#
+# Needs Xvfb, xdotool, x11-utils, xwd and mutter with dbus-run-session, or weston. The
+# compositor runs nested in an Xvfb of its own on the first free display from
+# PELIMOR_DESKTOP_FIRST_DISPLAY (110 unless set), with its Wayland socket
+# PELIMOR_DESKTOP_SOCKET (wayland-pelimor unless set) in the test's own runtime folder, and is
+# played through that Xvfb's mouse and keyboard. Every wait is bounded.
+# Usage: on_desktop.sh mutter|weston GAME_PROGRAM
+set -euo pipefail
+
+here=$(dirname "$(readlink -f "$0")")
+. "$here/../support/game_driver.sh"
+desktop=$1
+program=$(readlink -f "$2")
+fail_label=$desktop
+[ -x "$program" ] || fail "no game program at $2"
+command -v "$desktop" > /dev/null || fail "no $desktop (scripts/install-deps installs it)"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+open_session "${PELIMOR_DESKTOP_FIRST_DISPLAY:-110}"
+outer=$DISPLAY socket=${PELIMOR_DESKTOP_SOCKET:-wayland-pelimor} compositor= MUTTER=
+# mutter ends on its own first, so that it takes back the lock files of its X displays.
+trap 'if [ -n "$game_pid" ]; then stop "-$game_pid"; fi
+      if [ -n "$MUTTER" ]; then stop "$MUTTER"; fi
+      end_session "$compositor" "$xvfb_pid"; rm -rf "$scratch"' EXIT
+
+# until_true TENTHS COMMAND...: runs COMMAND every tenth of a second until it succeeds.
+until_true() {
+  local tries=$1
+  shift
+  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+# The player's mouse and keyboard; click_at takes a point of the main window's client area.
+click_screen() { DISPLAY=$outer xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 mouseup 1; }
+click_at() { click_screen $((window_x + $1)) $((window_y + $2)); }
+near() { [ $(($1 - $2)) -ge -"$3" ] && [ $(($1 - $2)) -le "$3" ]; }
+
+# mutter: X windows of its XWayland, whose session environment its child writes out.
+start_mutter() {
+  MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 setsid dbus-run-session -- mutter --nested --wayland \
+    --wayland-display="$socket" -- sh -c '{ echo "MUTTER=$PPID"; env; } > "$1.part" &&
+    mv "$1.part" "$1" && exec sleep 3600' sh "$scratch/session" > "$scratch/mutter.log" 2>&1 &
+  compositor=$!
+  until_true 300 test -s "$scratch/session" || fail "mutter did not start in 30 s"
+  local name
+  for name in MUTTER DISPLAY XAUTHORITY WAYLAND_DISPLAY; do
+    export "$name=$(sed -n "s/^$name=//p" "$scratch/session")"
+  done
+}
+# at WINDOW: the screen point "x y" of the window's client area.
+at() { xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left [XY]: *//p' | paste -sd' '; }
+main_mutter() {
+  window=$(windows_named "$main_caption" | head -1)
+  [ -n "$window" ] && read -r window_x window_y < <(at "$window")
+}
+picker_mutter() {
+  local id
+  for id in $(xdotool search --onlyvisible --class pelimor 2>/dev/null || true); do
+    [ "$(xwininfo -id "$id" | grep -cE 'Width: 64$|Height: 350$')" = 2 ] && at "$id" && return 0
+  done
+  return 1
+}
+notice_mutter() { [ -n "$(windows_named "$notice_title")" ]; }
+# mutter allows moving alone, as asked by Motif hints with a function list (flag 1) of moving
+# and resizing (4 and 2) alone.
+title_bar_mutter() {
+  ! xprop -id "$window" _NET_WM_ALLOWED_ACTIONS | grep -Eq 'CLOSE|MINIMIZE|MAXIMIZE' &&
+    xprop -id "$window" _MOTIF_WM_HINTS | grep -Eq '= 0x[0-9a-f]*[13579bdf], 0x[246],' ||
+    fail "buttons on the title bar: $(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS _MOTIF_WM_HINTS)"
+}
+see_through_mutter() { :; }  # mutter shows no window partly see-through
+
+# weston: Wayland surfaces; its scene graph gives "left top right bottom" of each.
+start_weston() {
+  setsid weston --backend=x11-backend.so --use-pixman --debug --idle-time=0 --socket="$socket" \
+    --width=1024 --height=768 > "$scratch/weston.log" 2>&1 &
+  compositor=$!
+  unset DISPLAY
+  export WAYLAND_DISPLAY=$socket
+  until_true 300 surfaces background > /dev/null || fail "weston did not start in 30 s"
+}
+surfaces() {
+  weston-debug scene-graph 2> /dev/null | grep -A1 -F "$1" |
+    sed -n 's/.*position: (\(.*\), \(.*\)) -> (\(.*\), \(.*\))/\1 \2 \3 \4/p' | grep .
+}
+# The window holds the game's caption bar, 28 pixels high, above the client area.
+main_weston() {
+  read -r left top right bottom < <(surfaces "'$main_caption'") &&
+    window_x=$left window_y=$((top + 28))
+}
+picker_weston() {
+  surfaces 'role xdg_popup,' | awk '$3 - $1 == 64 && $4 - $2 == 350 { print $1, $2; f = 1 }
+                                     END { exit !f }'
+}
+notice_weston() { surfaces "'$notice_title'" > /dev/null; }
+# Qt's own title bar, with its buttons, would add 30 pixels above and 3 around.
+title_bar_weston() {
+  [ $((right - left)) = 821 ] && [ $((bottom - top)) = 680 ] ||
+    fail "the window is $((right - left)) x $((bottom - top)), not 821 x (28 + 652)"
+}
+# The strip over the board's green (0x22, 0x5E, 0x36) is red at 200 of 255: (207, 20, 12).
+see_through_weston() {
+  DISPLAY=$outer xwd -root -silent > "$scratch/screen"
+  field() { od -An -tu4 --endian=big -j "$1" -N4 "$scratch/screen" | tr -d ' '; }
+  local offset=$(($(field 0) + 12 * $(field 76) + (py + 108) * $(field 48) + (px + 54) * 4)) b g r
+  read -r b g r < <(od -An -tu1 -j "$offset" -N3 "$scratch/screen")
+  near "$r" 207 3 && near "$g" 20 3 && near "$b" 12 3 ||
+    fail "the strip over the board is ($r, $g, $b)"
+}
+
+echo "$desktop in $outer"
+"start_$desktop"
+start_game "$(dirname "$program")" "$scratch/game.log"
+until_true 300 "main_$desktop" || fail "no game window within 30 s"
+"title_bar_$desktop"
+# A window just shown may miss a click while the compositor still brings it up.
+for _ in 1 2 3 4 5; do
+  click_at "${picker_button[@]}"
+  until_true 20 "picker_$desktop" > /dev/null && break
+done
+read -r px py < <("picker_$desktop") || fail "no picker after five clicks on its button"
+near "$px" $((window_x + 201)) 2 && near "$py" $((window_y + 42)) 2 ||
+  fail "picker at ($px, $py), not at the button's corner ($((window_x + 201)), $((window_y + 42)))"
+"see_through_$desktop"
+
+click_at "${stop_button[@]}"
+until_true 100 "notice_$desktop" || fail "the stop button took no click beside the picker"
+click_screen $((px + 55)) $((py + 170))
+sleep 1
+"picker_$desktop" > /dev/null || fail "the picker took a click while the notice was open"
+DISPLAY=$outer xdotool key Return
+until_true 100 eval "! notice_$desktop" || fail "the notice did not close on Return"
+click_screen $((px + 55)) $((py + 170))
+until_true 100 eval "! picker_$desktop > /dev/null" || fail "a click on the strip left the picker"
+leave_cleanly
+echo "PASS: on $desktop the picker stood at its button and worked, and the notice was modal"
