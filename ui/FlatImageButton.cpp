@@ -30,6 +30,8 @@ int LogicalSide(const QPixmap& picture) {
 
 }  // namespace
 
+QPoint UnderButton(const QWidget& button) { return button.mapToGlobal(QPoint(0, button.height())); }
+
 FlatImageButton::FlatImageButton(QWidget* parent, const QString& glyph, const QString& hint)
     : QAbstractButton(parent), glyph_(glyph) {
     setFocusPolicy(Qt::NoFocus);

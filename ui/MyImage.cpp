@@ -97,7 +97,6 @@ void TMyImage::SetPicture(core::Picture which, const QImage& picture) {
     source_ = nullptr;
     drawn_.clear();
     shown_ = which;
-    number_.clear();
     // With a picture the cell covers itself; before, the panel shows through.
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull());
     update();
@@ -113,12 +112,14 @@ void TMyImage::DrawText(int x, int y, const QString& text, const QColor& colour)
     } else if (drawn_.size() < DrawnTextsKept) {
         drawn_.push_back({x, y, text, colour.rgba(), 1});
     } else {
+        drawn_.back() = {x, y, text, colour.rgba(), 1};  // what shows last, no longer redrawable
         source_ = nullptr;
     }
-    number_ = text;
     update();
     CellLookChanged(*this);
 }
+
+QString TMyImage::ShownNumber() const { return drawn_.empty() ? QString() : drawn_.back().text; }
 
 void TMyImage::Redraw() {
     picture_ = source_->Picture();

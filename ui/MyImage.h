@@ -43,7 +43,7 @@ public:
     const QImage& Picture() const { return picture_; }
     // Which picture the cell shows, none before its first, and the text drawn on it since.
     std::optional<core::Picture> ShownPicture() const { return shown_; }
-    const QString& ShownNumber() const { return number_; }
+    QString ShownNumber() const;
     // Whether the cell is handing a click to the rules right now.
     bool InClick() const { return inClick_; }
     // Whether a check of the cell's name for assistive technology waits for the handler to end:
@@ -74,9 +74,8 @@ private:
 
     QImage picture_;
     const PictureHolder* source_ = nullptr;
-    std::vector<DrawnText> drawn_;  // since the picture was given
+    std::vector<DrawnText> drawn_;  // since the picture was given; the last is what shows
     std::optional<core::Picture> shown_;
-    QString number_;
     bool pressed_ = false;
     bool inClick_ = false;
     bool nameCheckPending_ = false;

@@ -5,6 +5,7 @@
 
 #include "core/Choices.h"
 #include "core/GameState.h"
+#include "ui/FlatImageButton.h"
 #include "ui/PlatformChoice.h"
 
 #include <QApplication>
@@ -177,11 +178,9 @@ void TfrmNumTreasures::FormClick() {
 
 namespace ui {
 
-QPoint PickerPoint(const QWidget& button) { return button.mapToGlobal(QPoint(0, button.height())); }
-
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button) {
     if (!core::PickerMayOpen()) return false;
-    picker.OpenFor(core::PickerMaximum(core::BoardWidth), PickerPoint(button));
+    picker.OpenFor(core::PickerMaximum(core::BoardWidth), UnderButton(button));
     return true;
 }
 

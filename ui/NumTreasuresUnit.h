@@ -67,10 +67,6 @@ extern TfrmNumTreasures* frmNumTreasures;
 
 namespace ui {
 
-// Where the picker opens, in screen coordinates: at the picker button's bottom-left corner,
-// from where the main window's client area stands now, whatever its title bar's height.
-QPoint PickerPoint(const QWidget& button);
-
 // The logic of sbtNumTreasuresMouseDown: between games, opens picker under button with the
 // slider's maximum for the board's width; refused (false, nothing changes) while a game runs.
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button);

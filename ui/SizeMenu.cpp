@@ -65,6 +65,4 @@ bool ChooseSizeItem(QAction* sender) {
     return false;
 }
 
-QPoint SizeMenuPoint(const QWidget& button) { return button.mapToGlobal(QPoint(0, button.height())); }
-
 }  // namespace ui

@@ -3,8 +3,6 @@
 // The size menu: nine square boards in one radio group, popped up under the size button.
 #pragma once
 
-#include <QPoint>
-
 class QAction;
 class QMenu;
 class QWidget;
@@ -20,8 +18,5 @@ QMenu* CreatePopupMenu1(QWidget* parent);
 // closed at the item's size and the item keeps its check mark (true); while a game runs
 // nothing changes and the check mark goes back to the board's own size (false).
 bool ChooseSizeItem(QAction* sender);
-
-// Where PopupMenu1 opens: the size button's bottom-left corner, in screen coordinates.
-QPoint SizeMenuPoint(const QWidget& button);
 
 }  // namespace ui

@@ -238,7 +238,7 @@ void TForm1::sbtStartNewGameClick() {
 
 // Always pops up, also during a game; the item chosen is what may be refused.
 void TForm1::sbtCreateNewSizeGameClick() {
-    PopupMenu1->popup(SizeMenuPoint(*sbtCreateNewSizeGame));
+    PopupMenu1->popup(UnderButton(*sbtCreateNewSizeGame));
 }
 
 // Any mouse button opens the picker, on the press.

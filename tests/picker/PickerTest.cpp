@@ -7,6 +7,7 @@
 #include "core/Game.h"
 #include "core/GameState.h"
 #include "tests/picker/FakePlatform.h"
+#include "ui/FlatImageButton.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -102,7 +103,7 @@ TEST_F(PickerTest, TheLargestCountIsAQuarterOfTheBoardAndEveryOpeningStartsAtOne
     }
     ASSERT_TRUE(Open());
     EXPECT_EQ(Slider().value(), 1);
-    EXPECT_EQ(picker.pos(), ui::PickerPoint(main.sbtNumTreasures));
+    EXPECT_EQ(picker.pos(), ui::UnderButton(main.sbtNumTreasures));
     EXPECT_EQ(core::TreasureTotal, 3) << "opening changes nothing in the game";
 }
 
@@ -111,7 +112,7 @@ TEST_F(PickerTest, TheLargestCountIsAQuarterOfTheBoardAndEveryOpeningStartsAtOne
 TEST_F(PickerTest, OpensAtThePickerButtonsBottomLeftCornerWhateverTheFrame) {
     const QPoint client = main.window.geometry().topLeft();
     ASSERT_NE(main.window.frameGeometry().topLeft(), client) << "a window with a frame";
-    EXPECT_EQ(ui::PickerPoint(main.sbtNumTreasures), client + QPoint(201, 3 + 39));
+    EXPECT_EQ(ui::UnderButton(main.sbtNumTreasures), client + QPoint(201, 3 + 39));
     ASSERT_TRUE(Open());
     EXPECT_EQ(picker.pos(), client + QPoint(201, 42));
     EXPECT_EQ(picker.size(), QSize(64, 350));

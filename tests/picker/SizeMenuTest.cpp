@@ -6,6 +6,7 @@
 #include "core/Game.h"
 #include "core/GameState.h"
 #include "tests/picker/FakePlatform.h"
+#include "ui/FlatImageButton.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -135,9 +136,9 @@ TEST_F(SizeMenuTest, PopsUpUnderTheSizeButton) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
 
     const QPoint expected = mainWindow.mapToGlobal(QPoint(49, 3 + 39));
-    EXPECT_EQ(ui::SizeMenuPoint(sbtCreateNewSizeGame), expected);
+    EXPECT_EQ(ui::UnderButton(sbtCreateNewSizeGame), expected);
 
-    menu->popup(ui::SizeMenuPoint(sbtCreateNewSizeGame));
+    menu->popup(ui::UnderButton(sbtCreateNewSizeGame));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
     EXPECT_EQ(menu->pos(), expected);
     menu->close();
