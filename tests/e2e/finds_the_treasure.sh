@@ -4,12 +4,14 @@
 # The real program on a real X display, played like a player: start a 4 x 4 game with its one
 # treasure, open cells until the treasure turns up, and see the win notice open. Then close it
 # with a Return typed into its window by xdotool, as automation tools do, and see that the stop
-# notice still opens after it.
+# notice still opens after it. With a scale of 2 (QT_SCALE_FACTOR=2, as a 4K laptop sets it), the
+# window must first be 1642 x 1304 screen pixels and show the exit glyph drawn for 200 %, pixel
+# for pixel, in a game in progress, kept as game-at-200-percent.png in the working folder.
 #
-# Needs Xvfb and xdotool. Starts its own Xvfb on the first free display from
-# PELIMOR_E2E_FIRST_DISPLAY (40 unless set), runs the game there with no sound device, and ends
-# both however the test ends. Every wait is bounded.
-# Usage: finds_the_treasure.sh GAME_PROGRAM
+# Needs Xvfb and xdotool, and ImageMagick for a scale. Starts its own Xvfb on the first free
+# display from PELIMOR_E2E_FIRST_DISPLAY (40 unless set), runs the game there with no sound
+# device, and ends both however the test ends. Every wait is bounded.
+# Usage: finds_the_treasure.sh GAME_PROGRAM [2 ASSETS_FOLDER]
 set -euo pipefail
 
 here=$(dirname "$(readlink -f "$0")")
@@ -18,13 +20,34 @@ program=$(readlink -f "$1")
 fail_label=e2e
 [ -x "$program" ] || fail "no game program at $1"
 
-open_session "${PELIMOR_E2E_FIRST_DISPLAY:-40}"
+scale=${2:-1}
+if [ "$scale" = 1 ]; then open_session "${PELIMOR_E2E_FIRST_DISPLAY:-40}"; else
+  command -v import > /dev/null || fail "ImageMagick is not installed (scripts/install-deps does)"
+  open_session "${PELIMOR_E2E_FIRST_DISPLAY:-40}" 1920x1440x24
+  export QT_SCALE_FACTOR=$scale
+fi
 echo "display $DISPLAY"
 
 # The game from its own folder, where it finds wav/.
 start_game "$(dirname "$program")" "$scratch/game.log"
 wait_for_main_window "$game_pid" || fail "no game window within 30 s"
 [ -z "$(windows_named "$notice_title")" ] || fail "a notice is open before any game"
+
+if [ "$scale" != 1 ]; then
+  eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
+  [ "${WIDTH}x${HEIGHT}" = 1642x1304 ] || fail "the window is ${WIDTH}x${HEIGHT}, not 1642x1304"
+  click_at "${start_button[@]}"
+  sleep 0.3
+  click_at "$(cell_centre_x 0 0 4)" "$(cell_centre_y 0 0 4)"
+  sleep 0.5
+  [ -z "$(windows_named "$notice_title")" ] || close_notices > /dev/null
+  import -window "$window" game-at-200-percent.png || fail "no screenshot"
+  # The exit glyph at rest (its strip's first frame) covers its 39 x 39 button at (778, 3).
+  convert game-at-200-percent.png -crop 78x78+1556+6 +repage "$scratch/seen.png"
+  convert "$3/sbtExit@2x.png" -crop 78x78+0+0 +repage "$scratch/drawn.png"
+  differ=$(compare -metric AE "$scratch/seen.png" "$scratch/drawn.png" null: 2>&1 || true)
+  [ "$differ" = 0 ] || fail "the exit glyph differs from its 200 % drawing in $differ pixels"
+fi
 
 notice=$(win_small_game) || fail "no win notice after three games of 16 clicks each"
 

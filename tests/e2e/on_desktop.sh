@@ -30,13 +30,6 @@ trap 'if [ -n "$game_pid" ]; then stop "-$game_pid"; fi
       if [ -n "$MUTTER" ]; then stop "$MUTTER"; fi
       end_session "$compositor" "$xvfb_pid"; rm -rf "$scratch"' EXIT
 
-# until_true TENTHS COMMAND...: runs COMMAND every tenth of a second until it succeeds.
-until_true() {
-  local tries=$1
-  shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 # The player's mouse and keyboard; click_at takes a point of the main window's client area.
 click_screen() { DISPLAY=$outer xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 mouseup 1; }
 click_at() { click_screen $((window_x + $1)) $((window_y + $2)); }

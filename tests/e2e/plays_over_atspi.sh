@@ -40,11 +40,11 @@ done
 "$launcher" --launch-immediately --a11y=1 > "$scratch/bus.log" 2>&1 &
 bus_pid=$!
 trap 'end_session "$game_pid" "$bus_pid"' EXIT
-for _ in $(seq 300); do
+bus_up() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2> /dev/null | grep -q true && break
-  sleep 0.1
-done
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2> /dev/null | grep -q true
+}
+until_true 300 bus_up || fail "no accessibility bus within 30 s"
 export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_game "$(dirname "$program")" "$scratch/game.log"
 /usr/bin/python3 "$here/atspi_player.py" || fail "the game could not be played over AT-SPI"

@@ -104,6 +104,15 @@ start_game() {
   done
 }
 
+# until_true TENTHS COMMAND...: runs COMMAND every tenth of a second until it succeeds, at most
+# TENTHS times; fails if it never does.
+until_true() {
+  local tries=$1
+  shift
+  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
 # wait_for_main_window PID: waits up to 30 s for the game's window while PID lives; sets window
 # and its screen origin window_x, window_y (no window manager: the client area is the window).
 wait_for_main_window() {
