@@ -11,7 +11,8 @@
 # compositor runs nested in an Xvfb of its own on the first free display from
 # PELIMOR_DESKTOP_FIRST_DISPLAY (110 unless set), with its Wayland socket
 # PELIMOR_DESKTOP_SOCKET (wayland-pelimor unless set) in the test's own runtime folder, and is
-# played through that Xvfb's mouse and keyboard. Every wait is bounded.
+# played through that Xvfb's mouse and keyboard. A click waits until the compositor reports the
+# pointer at its point. Every wait is bounded.
 # Usage: on_desktop.sh mutter|weston GAME_PROGRAM
 set -euo pipefail
 
@@ -23,15 +24,31 @@ fail_label=$desktop
 [ -x "$program" ] || fail "no game program at $2"
 command -v "$desktop" > /dev/null || fail "no $desktop (scripts/install-deps installs it)"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-open_session "${PELIMOR_DESKTOP_FIRST_DISPLAY:-110}"
+# The compositor's window takes 1024 x 768 of the screen; the pointer leaves it on the right.
+open_session "${PELIMOR_DESKTOP_FIRST_DISPLAY:-110}" 1152x768x24
+park_x=1100 park_y=384
 outer=$DISPLAY socket=${PELIMOR_DESKTOP_SOCKET:-wayland-pelimor} compositor= MUTTER=
 # mutter ends on its own first, so that it takes back the lock files of its X displays.
 trap 'if [ -n "$game_pid" ]; then stop "-$game_pid"; fi
       if [ -n "$MUTTER" ]; then stop "$MUTTER"; fi
       end_session "$compositor" "$xvfb_pid"; rm -rf "$scratch"' EXIT
 
-# The player's mouse and keyboard; click_at takes a point of the main window's client area.
-click_screen() { DISPLAY=$outer xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 mouseup 1; }
+# The player's mouse and keyboard. point_at X Y moves the pointer to the compositor's point
+# (X, Y) and waits until the compositor reports it there. The pointer leaves the compositor's
+# window and enters it again at the point, because weston's X11 backend takes the pointer's
+# place only from where it enters and follows later moves as relative motion, clamped at its
+# edges, so that it strays from the Xvfb pointer. A click's button goes down only once the
+# pointer is there, so no click lands at an old place. click_at takes a point of the main
+# window's client area.
+point_at() {
+  DISPLAY=$outer xdotool mousemove "$park_x" "$park_y" mousemove $((nest_x + $1)) $((nest_y + $2))
+  until_true 100 "pointer_at_$desktop" "$1" "$2" ||
+    fail "the pointer is not at ($1, $2) within 10 s of moving there: $desktop reports $("pointer_$desktop")"
+}
+click_screen() {
+  point_at "$1" "$2"
+  DISPLAY=$outer xdotool mousedown 1 mouseup 1
+}
 click_at() { click_screen $((window_x + $1)) $((window_y + $2)); }
 near() { [ $(($1 - $2)) -ge -"$3" ] && [ $(($1 - $2)) -le "$3" ]; }
 
@@ -61,6 +78,9 @@ picker_mutter() {
   return 1
 }
 notice_mutter() { [ -n "$(windows_named "$notice_title")" ]; }
+# XWayland's pointer, where mutter last put it over one of its windows.
+pointer_mutter() { xdotool getmouselocation | cut -d' ' -f1-2; }
+pointer_at_mutter() { [ "$(pointer_mutter)" = "x:$1 y:$2" ]; }
 # mutter allows moving alone, as asked by Motif hints with a function list (flag 1) of moving
 # and resizing (4 and 2) alone.
 title_bar_mutter() {
@@ -70,10 +90,12 @@ title_bar_mutter() {
 }
 see_through_mutter() { :; }  # mutter shows no window partly see-through
 
-# weston: Wayland surfaces; its scene graph gives "left top right bottom" of each.
+# weston: Wayland surfaces; its scene graph gives "left top right bottom" of each. Its own
+# configuration has no panel, whose launcher a stray click would run.
 start_weston() {
-  setsid weston --backend=x11-backend.so --use-pixman --debug --idle-time=0 --socket="$socket" \
-    --width=1024 --height=768 > "$scratch/weston.log" 2>&1 &
+  printf '[shell]\npanel-position=none\nlocking=false\n' > "$scratch/weston.ini"
+  setsid weston --config="$scratch/weston.ini" --backend=x11-backend.so --use-pixman --debug \
+    --idle-time=0 --socket="$socket" --width=1024 --height=768 > "$scratch/weston.log" 2>&1 &
   compositor=$!
   unset DISPLAY
   export WAYLAND_DISPLAY=$socket
@@ -93,6 +115,12 @@ picker_weston() {
                                      END { exit !f }'
 }
 notice_weston() { surfaces "'$notice_title'" > /dev/null; }
+# The pointer's picture, whose hot spot lies less than 16 pixels right of and below its corner.
+pointer_weston() { surfaces 'role wl_pointer-cursor,' | cut -d' ' -f1-2; }
+pointer_at_weston() {
+  local x y
+  read -r x y < <(pointer_weston) && near $(($1 - x)) 8 8 && near $(($2 - y)) 8 8
+}
 # Qt's own title bar, with its buttons, would add 30 pixels above and 3 around.
 title_bar_weston() {
   [ $((right - left)) = 821 ] && [ $((bottom - top)) = 680 ] ||
@@ -110,6 +138,10 @@ see_through_weston() {
 
 echo "$desktop in $outer"
 "start_$desktop"
+# Where the compositor's window stands on the Xvfb screen (absolute x and y, its last two fields).
+read -r nest_x nest_y < <(DISPLAY=$outer xwininfo -root -tree |
+  awk -F+ '/^     0x.*("mutter"|"Weston Compositor)/ { print $(NF - 1), $NF; exit }') || true
+[ -n "$nest_y" ] || fail "no window of $desktop on $outer: $(DISPLAY=$outer xwininfo -root -tree)"
 start_game "$(dirname "$program")" "$scratch/game.log"
 until_true 300 "main_$desktop" || fail "no game window within 30 s"
 "title_bar_$desktop"
@@ -125,11 +157,13 @@ near "$px" $((window_x + 201)) 2 && near "$py" $((window_y + 42)) 2 ||
 
 click_at "${stop_button[@]}"
 until_true 100 "notice_$desktop" || fail "the stop button took no click beside the picker"
+# Once the pointer is reported further along the strip, the click on it has reached the game,
+# ahead of the Return; so a picker still there once the notice has closed did not take it.
 click_screen $((px + 55)) $((py + 170))
-sleep 1
-"picker_$desktop" > /dev/null || fail "the picker took a click while the notice was open"
+point_at $((px + 55)) $((py + 100))
 DISPLAY=$outer xdotool key Return
 until_true 100 eval "! notice_$desktop" || fail "the notice did not close on Return"
+"picker_$desktop" > /dev/null || fail "the picker took a click while the notice was open"
 click_screen $((px + 55)) $((py + 170))
 until_true 100 eval "! picker_$desktop > /dev/null" || fail "a click on the strip left the picker"
 leave_cleanly
