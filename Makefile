@@ -5,7 +5,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize package clean
+.PHONY: all deps configure build run test test-sanitize test-repeat test-repeat-loaded package clean
 
 all: build
 
@@ -29,6 +29,21 @@ test: build
 # The whole suite again under AddressSanitizer, UBSan and LeakSanitizer; any report fails it.
 test-sanitize: build
 	JOBS=$(JOBS) tests/sanitizers/run-tests $(BUILD)-asan $(CMAKE_FLAGS)
+
+# The tests that run the real program on displays of their own, REPEAT times in a row each: a
+# flaky one fails here long before it fails a newcomer's first `make test`.
+REPEAT ?= 20
+repeat_tests = ctest -R 'e2e|soak|faults|install|package' --repeat until-fail:$(REPEAT) --output-on-failure
+
+test-repeat: build
+	cd $(BUILD) && $(repeat_tests)
+
+# The same loop twice at once, as on a busy two-core CI machine; each copy's output is kept in
+# $(BUILD)/repeat-1.log and repeat-2.log.
+test-repeat-loaded: build
+	cd $(BUILD) && { $(repeat_tests) > repeat-1.log 2>&1 & first=$$!; \
+	  $(repeat_tests) > repeat-2.log 2>&1; second=$$?; wait $$first; first=$$?; \
+	  tail -n 4 repeat-1.log repeat-2.log; [ $$first = 0 ] && [ $$second = 0 ]; }
 
 package: build
 	cd $(BUILD) && cpack -G DEB

@@ -7,6 +7,7 @@ set -euo pipefail
 build=$1 out=$2
 . "$(dirname "$0")/testlib.sh"
 
+hold_packages exclusive "$out"
 rm -rf "$out"
 mkdir -p "$out"
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" > "$out/cpack.log" 2>&1 \

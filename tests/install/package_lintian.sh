@@ -8,6 +8,7 @@ set -euo pipefail
 out=$1
 . "$(dirname "$0")/testlib.sh"
 
+hold_packages shared "$out"
 deb=$(echo "$out"/pelimor_*.deb)
 [ -f "$deb" ] || fail "no package in $out"
 # Lintian warns when run as root; that line is about the checker, not the package.

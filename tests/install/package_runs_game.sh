@@ -6,14 +6,16 @@
 # installed wav/ folder.
 #
 # Installs with dpkg (and removes again) only where that is safe: as root on a throw-away CI
-# machine (CI set) that has no pelimor package of its own. Elsewhere the package is unpacked
-# into a scratch root and the entry's paths are taken under that root.
+# machine (CI set) that has no pelimor package of its own, and by one run of the test at a time.
+# Elsewhere the package is unpacked into a scratch root and the entry's paths are taken under
+# that root.
 # Usage: package_runs_game.sh PACKAGE_DIR PROJECT_VERSION
 set -euo pipefail
 out=$1 version=$2
 . "$(dirname "$0")/testlib.sh"
 . "$(dirname "$0")/../support/xdisplay.sh"
 
+hold_packages shared "$out"
 deb=$(echo "$out"/pelimor_*.deb)
 [ -f "$deb" ] || fail "no package in $out"
 
@@ -45,7 +47,8 @@ done
 [ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: is '$(field Recommends)', not qt6-wayland"
 
 # Install it.
-if [ "$(id -u)" -eq 0 ] && [ -n "${CI:-}" ] && command -v dpkg > /dev/null \
+exec 7> "${TMPDIR:-/tmp}/pelimor-dpkg-test.lock"
+if [ "$(id -u)" -eq 0 ] && [ -n "${CI:-}" ] && command -v dpkg > /dev/null && flock --nonblock 7 \
    && [[ "$(dpkg-query -W -f='${Status}' pelimor 2>/dev/null || true)" =~ ^(|.*not-installed)$ ]]
 then
   root=

@@ -1,11 +1,21 @@
 # SPDX-FileCopyrightText: 2026 The Pelimor developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Helpers shared by the install tests: failing with a reason, reading a desktop entry.
+# Helpers shared by the install tests: failing with a reason, holding the package folder,
+# reading a desktop entry.
 
 # Prints the reason and stops the test.
 fail() {
   echo "FAIL: $*" >&2
   exit 1
+}
+
+# hold_packages exclusive|shared FOLDER: holds FOLDER's lock until the script ends, exclusive to
+# build the package there and shared to read it, so that two runs of the suite side by side
+# never read a package while the other writes it.
+hold_packages() {
+  mkdir -p "$(dirname "$2")"
+  exec 8> "$2.lock"
+  flock --"$1" --timeout 300 8 || fail "$2 was held by another test run for 5 minutes"
 }
 
 # The value of key in the [Desktop Entry] group of a desktop file, field codes (%f, %U...) removed.

@@ -10,15 +10,20 @@
 scratch=
 fail_label=
 
-# fail MESSAGE: ends the script with MESSAGE, $fail_label and the tails of the session's logs.
+# fail MESSAGE: ends the script with MESSAGE, $fail_label and the tails of the session's logs,
+# which are kept whole in a folder failed-run.* of the working folder.
 fail() {
   echo "FAIL ($fail_label): $*" >&2
+  local kept=
   for log in "$scratch"/*.log; do
     if [ -s "$log" ]; then
       echo "--- ${log##*/}:" >&2
       tail -20 "$log" >&2
+      kept=${kept:-$(mktemp -d "$PWD/failed-run.XXXXXX")}
+      cp "$log" "$kept/"
     fi
   done
+  if [ -n "$kept" ]; then echo "logs kept in $kept" >&2; fi
   exit 1
 }
 
