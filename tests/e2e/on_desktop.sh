@@ -127,14 +127,20 @@ title_bar_weston() {
     fail "the window is $((right - left)) x $((bottom - top)), not 821 x (28 + 652)"
 }
 # The strip over the board's green (0x22, 0x5E, 0x36) is red at 200 of 255: (207, 20, 12).
-see_through_weston() {
+# weston shows a new surface from its next frame on, so the strip is looked at until it shows.
+strip_colour() {
   DISPLAY=$outer xwd -root -silent > "$scratch/screen"
   field() { od -An -tu4 --endian=big -j "$1" -N4 "$scratch/screen" | tr -d ' '; }
-  local offset=$(($(field 0) + 12 * $(field 76) + (py + 108) * $(field 48) + (px + 54) * 4)) b g r
-  read -r b g r < <(od -An -tu1 -j "$offset" -N3 "$scratch/screen")
-  near "$r" 207 3 && near "$g" 20 3 && near "$b" 12 3 ||
-    fail "the strip over the board is ($r, $g, $b)"
+  local x=$((nest_x + px + 54)) y=$((nest_y + py + 108)) b g r
+  read -r b g r < <(od -An -tu1 -j $(($(field 0) + 12 * $(field 76) + y * $(field 48) + x * 4)) \
+    -N3 "$scratch/screen")
+  echo "$r, $g, $b"
 }
+strip_red() {
+  local r g b
+  IFS=', ' read -r r g b < <(strip_colour) && near "$r" 207 3 && near "$g" 20 3 && near "$b" 12 3
+}
+see_through_weston() { until_true 50 strip_red || fail "the strip over the board is ($(strip_colour))"; }
 
 echo "$desktop in $outer"
 "start_$desktop"
