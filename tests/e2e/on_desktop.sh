@@ -43,7 +43,8 @@ trap 'if [ -n "$game_pid" ]; then stop "-$game_pid"; fi
 point_at() {
   DISPLAY=$outer xdotool mousemove "$park_x" "$park_y" mousemove $((nest_x + $1)) $((nest_y + $2))
   until_true 100 "pointer_at_$desktop" "$1" "$2" ||
-    fail "the pointer is not at ($1, $2) within 10 s of moving there: $desktop reports $("pointer_$desktop")"
+    fail "the pointer is not at ($1, $2) within 10 s of moving there;" \
+      "$desktop reports $("pointer_$desktop")"
 }
 click_screen() {
   point_at "$1" "$2"
