@@ -33,7 +33,8 @@ test-sanitize: build
 # The tests that run the real program on displays of their own, REPEAT times in a row each: a
 # flaky one fails here long before it fails a newcomer's first `make test`.
 REPEAT ?= 20
-repeat_tests = ctest -R 'e2e|soak|faults|install|package' --repeat until-fail:$(REPEAT) --output-on-failure
+repeat_tests = ctest -R 'e2e|soak|faults|install|package' --repeat until-fail:$(REPEAT) \
+  --output-on-failure
 
 test-repeat: build
 	cd $(BUILD) && $(repeat_tests)

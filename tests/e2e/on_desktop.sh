@@ -141,7 +141,9 @@ strip_red() {
   local r g b
   IFS=', ' read -r r g b < <(strip_colour) && near "$r" 207 3 && near "$g" 20 3 && near "$b" 12 3
 }
-see_through_weston() { until_true 50 strip_red || fail "the strip over the board is ($(strip_colour))"; }
+see_through_weston() {
+  until_true 50 strip_red || fail "the strip over the board is ($(strip_colour))"
+}
 
 echo "$desktop in $outer"
 "start_$desktop"
