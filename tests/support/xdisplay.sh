@@ -15,26 +15,34 @@ stop() {
 
 # start_xvfb FIRST COUNT FOLDER [SCREEN]: starts Xvfb (SCREEN, 1024x768x24 unless given) on the
 # first free display number from FIRST, trying COUNT numbers, with its log in FOLDER/xvfb.log.
-# Sets xvfb_pid and exports DISPLAY; returns 1 if none started. Xvfb refuses a taken number, so a server started elsewhere
-# between our look and our start only costs one more try.
+# Sets xvfb_pid and exports DISPLAY; returns 1 if none started.
+#
+# A number is ours once our Xvfb's pid stands in its lock file (-displayfd would leave the lock
+# out, and other X servers look for it) and a client gets through. An Xvfb that takes no client
+# within 10 s is given up for the next number: one that had announced its display was once seen
+# to refuse every client, and the game then could not connect.
 start_xvfb() {
   local first=$1 count=$2 folder=$3 screen=${4:-1024x768x24} n
   for n in $(seq "$first" $((first + count - 1))); do
-    if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
-    rm -f "$folder/display"
-    Xvfb ":$n" -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$folder/display" \
-      > "$folder/xvfb.log" 2>&1 &
+    # A live server's lock makes Xvfb end at once, and a dead one's lock it takes over; a socket
+    # alone is a server that took no lock.
+    if [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
+    Xvfb ":$n" -screen 0 "$screen" -nolisten tcp > "$folder/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
-      if [ -s "$folder/display" ]; then
-        DISPLAY=":$(head -1 "$folder/display")"
-        export DISPLAY
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      if [ "$(tr -d ' ' 2>/dev/null < "/tmp/.X$n-lock")" = "$xvfb_pid" ] &&
+        DISPLAY=":$n" xdpyinfo > /dev/null 2>&1; then
+        export DISPLAY=":$n"
         return 0
       fi
-      kill -0 "$xvfb_pid" 2>/dev/null || break
       sleep 0.1
     done
+    if kill -0 "$xvfb_pid" 2>/dev/null; then
+      echo "Xvfb on :$n (pid $xvfb_pid) took no client within 10 s; trying the next number" >&2
+    fi
     stop "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=
   done
   return 1
