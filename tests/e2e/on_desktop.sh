@@ -166,14 +166,16 @@ near "$px" $((window_x + 201)) 2 && near "$py" $((window_y + 42)) 2 ||
 
 click_at "${stop_button[@]}"
 until_true 100 "notice_$desktop" || fail "the stop button took no click beside the picker"
-# A click on the strip while the notice is open must leave the picker standing. Checked after a
-# second, not after the notice closes: under mutter the picker was seen to go once the notice
-# had closed, a fault still to be traced.
+# A click on the strip while the notice is open must leave the picker standing once the notice
+# has closed. The Return goes only once the pointer has moved on, so the click came first.
+# Under mutter the picker window may stay out of sight for a moment after the notice closes
+# (seen once in some hundred runs, with no hide in the game), so it is looked for a while.
 click_screen $((px + 55)) $((py + 170))
-sleep 1
-"picker_$desktop" > /dev/null || fail "the picker took a click while the notice was open"
+point_at $((px + 56)) $((py + 171))
 DISPLAY=$outer xdotool key Return
 until_true 100 eval "! notice_$desktop" || fail "the notice did not close on Return"
+until_true 20 "picker_$desktop" > /dev/null ||
+  fail "the picker took a click while the notice was open"
 click_screen $((px + 55)) $((py + 170))
 until_true 100 eval "! picker_$desktop > /dev/null" || fail "a click on the strip left the picker"
 leave_cleanly

@@ -90,23 +90,10 @@ windows_named() {
 }
 
 # start_game FOLDER LOG: starts ./pelimor in FOLDER in a process group of its own, its output in
-# LOG; sets game_pid. A display whose number was just given up by an ending Xvfb may refuse the
-# first connection, so a program that could not reach the display is started again, twice at most.
+# LOG; sets game_pid.
 start_game() {
-  local try
-  for try in 1 2 3; do
-    (cd "$1" && exec setsid ./pelimor) > "$2" 2>&1 &
-    game_pid=$!
-    for _ in $(seq 20); do
-      kill -0 "$game_pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    if kill -0 "$game_pid" 2>/dev/null || ! grep -q 'could not connect to display' "$2"; then
-      return 0
-    fi
-    wait "$game_pid" 2>/dev/null || true
-    sleep 1
-  done
+  (cd "$1" && exec setsid ./pelimor) > "$2" 2>&1 &
+  game_pid=$!
 }
 
 # until_true TENTHS COMMAND...: runs COMMAND every tenth of a second until it succeeds, at most

@@ -18,16 +18,17 @@ stop() {
 # Sets xvfb_pid and exports DISPLAY; returns 1 if none started.
 #
 # A number is ours once our Xvfb's pid stands in its lock file (-displayfd would leave the lock
-# out, and other X servers look for it) and a client gets through. An Xvfb that takes no client
-# within 10 s is given up for the next number: one that had announced its display was once seen
-# to refuse every client, and the game then could not connect.
+# out, and other X servers look for it) and a client gets through; one that takes no client in
+# 10 s is given up for the next number. Xvfb runs with -noreset: otherwise, whenever its last
+# client leaves, it resets and drops a client that is just connecting, and a game started as
+# a helper program disconnected could not open its display.
 start_xvfb() {
   local first=$1 count=$2 folder=$3 screen=${4:-1024x768x24} n
   for n in $(seq "$first" $((first + count - 1))); do
     # A live server's lock makes Xvfb end at once, and a dead one's lock it takes over; a socket
     # alone is a server that took no lock.
     if [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
-    Xvfb ":$n" -screen 0 "$screen" -nolisten tcp > "$folder/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 "$screen" -nolisten tcp -noreset > "$folder/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
       kill -0 "$xvfb_pid" 2>/dev/null || break
