@@ -69,12 +69,19 @@ def play(app, heard):
     label = lambda text: find(frame, "label", text)  # noqa: E731
 
     board = find(frame, "table", "Поле")
-    heard["cells"].update(board.get_child_at_index(i).path for i in range(16))
-    heard["board"].clear()
+    old = {board.get_child_at_index(i).path for i in range(16)}
+    heard["cells"].update(old)
+    # The board that stood before the start goes, and a new one comes. Events about the first
+    # board may still be on their way from the game's start, so each is told by its cell.
+    changes = lambda kind, cells: sum(  # noqa: E731
+        1 for heard_kind, cell in heard["board"] if heard_kind == kind and (cell in old) == cells)
     press(button("Новая игра"))
-    wait_for("the new board", lambda: label("Ход 0") and heard["board"].count("add") == 16)
-    if heard["board"].count("remove") != 16:
-        raise Failure("the start removed %d cells, not 16" % heard["board"].count("remove"))
+    try:
+        wait_for("the new board", lambda: label("Ход 0") and changes("add", False) == 16 and
+                 changes("remove", True) == 16)
+    except Failure:
+        raise Failure("the start added %d new cells and removed %d old ones, not 16 and 16" %
+                      (changes("add", False), changes("remove", True)))
 
     moves = 0
     while find(app, "label", "Вы нашли все клады! (1)") is None:
@@ -106,7 +113,7 @@ def main():
                 heard["from_gone_cells"].append(event.type)
             return
         if role == "table" and event.type.startswith("object:children-changed:"):
-            heard["board"].append(event.type.rsplit(":", 1)[1])
+            heard["board"].append((event.type.rsplit(":", 1)[1], event.any_data.path))
             heard["cells"].add(event.any_data.path)
         elif role == "table cell" and event.type.endswith("accessible-name"):
             heard["renamed"].add(event.source.path)
