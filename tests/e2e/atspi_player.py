@@ -5,7 +5,8 @@
 # every control found by its name and pressed by its action, not one mouse event. Starts a 4 x 4
 # game with its one treasure, opens cells by name until the win notice comes, reads it and
 # presses its OK, stops and sees the stop notice, and presses the exit button. Each opened cell must announce its new name, and no event may come from a cell
-# that is gone. Every wait is bounded. Run by plays_over_atspi.sh, with the game running.
+# that is gone. Every wait is bounded. Run by plays_over_atspi.sh, which starts the game once
+# the file named by the first argument is there.
 import sys
 import time
 import warnings
@@ -122,6 +123,10 @@ def main():
     for kind in ("object:children-changed", "object:state-changed",
                  "object:property-change:accessible-name"):
         listener.register(kind)
+    # The game asks which events are listened to as it starts, and may miss a listener that
+    # comes while it asks; so it is started only once ours are there, as a screen reader runs
+    # before the programs it reads.
+    open(sys.argv[1], "w").close()
     desktop = Atspi.get_desktop(0)
     app = wait_for("the game on the accessibility bus", lambda: find(desktop, "application",
                                                                       "pelimor"))

@@ -46,7 +46,10 @@ bus_up() {
 }
 until_true 300 bus_up || fail "no accessibility bus within 30 s"
 export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+/usr/bin/python3 "$here/atspi_player.py" "$scratch/listening" &
+player=$!
+until_true 300 test -e "$scratch/listening" || fail "the player did not listen within 30 s"
 start_game "$(dirname "$program")" "$scratch/game.log"
-/usr/bin/python3 "$here/atspi_player.py" || fail "the game could not be played over AT-SPI"
+wait "$player" || fail "the game could not be played over AT-SPI"
 leave_cleanly pressed
 echo "PASS: a whole game played over AT-SPI alone, and the game left by its exit button"
