@@ -42,8 +42,8 @@ trap 'if [ -n "$game_pid" ]; then stop "-$game_pid"; fi
 # window's client area.
 point_at() {
   DISPLAY=$outer xdotool mousemove "$park_x" "$park_y" mousemove $((nest_x + $1)) $((nest_y + $2))
-  until_true 100 "pointer_at_$desktop" "$1" "$2" ||
-    fail "the pointer is not at ($1, $2) within 10 s of moving there;" \
+  until_true "${3:-100}" "pointer_at_$desktop" "$1" "$2" ||
+    fail "the pointer is not at ($1, $2) within $((${3:-100} / 10)) s of moving there;" \
       "$desktop reports $("pointer_$desktop")"
 }
 click_screen() {
@@ -159,6 +159,9 @@ read -r nest_x nest_y < <(DISPLAY=$outer xwininfo -root -tree |
 start_game "$(dirname "$program")" "$scratch/game.log"
 until_true 300 "main_$desktop" || fail "no game window within 30 s"
 "title_bar_$desktop"
+# The window is on screen once the compositor reports the pointer over its board (mutter tells
+# XWayland where the pointer is only over its windows), which a loaded machine may take a while.
+point_at $((window_x + 300)) $((window_y + 300)) 300
 # A window just shown may miss a click while the compositor still brings it up.
 for _ in 1 2 3 4 5; do
   click_at "${picker_button[@]}"
