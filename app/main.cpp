@@ -3,6 +3,7 @@
 // The program's entry: the application, the platform binding, then the game's own life.
 #include "core/Game.h"
 #include "core/Platform.h"
+#include "ui/GameApplication.h"
 #include "ui/PlatformChoice.h"
 #include "ui/QtPlatform.h"
 #include "ui/ScaledPicture.h"
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
     // still wins.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    QApplication application(argc, argv);
+    ui::GameApplication application(argc, argv);
     if (platformChosen) qunsetenv("QT_QPA_PLATFORM");
     // The taskbar shows the game's icon; the window's title bar shows none. A Wayland desktop
     // takes the icon from the game's desktop entry, and Qt's own title bar there would draw it.

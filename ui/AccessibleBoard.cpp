@@ -10,6 +10,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -24,6 +27,61 @@ const QString OpenedEmpty = QStringLiteral("пусто");
 const QString OpenedTreasure = QStringLiteral("клад");
 // What pressing a cell is called.
 const QString OpenWord = QStringLiteral("Открыть");
+// What the board says of itself while no game runs: its cells do nothing until one starts.
+const QString IdleWord = QStringLiteral("Игра не идёт: нажмите «Новая игра»");
+
+// The cell of the move in progress, to be reported as the accessible focus once its handler is
+// over.
+QPointer<TMyImage>& MovingCell() {
+    static QPointer<TMyImage> cell;
+    return cell;
+}
+
+// How long a move's cell waits for a screen reader to look at it before it becomes the focus.
+// Orca, handling a click it made itself, asks whether the cell under its pointer has the focus,
+// and takes a focus it finds there silently, as its own; reported once it has asked, the focus
+// is news and is spoken. Even a move made by an action waits: Orca presses a cell when its click
+// seemed not to land, and that click reaches the game (and Orca) after the press. A tool that
+// does not look is kept waiting this long.
+constexpr int ClickLookedAtWithinMs = 1000;
+
+// The cell whose state a screen reader is waited to ask for, and the wait.
+struct LookWait {
+    QPointer<TMyImage> cell;
+    QPointer<QEventLoop> loop;
+};
+LookWait& Waiting() {
+    static LookWait wait;
+    return wait;
+}
+
+// Handles all but the player's input until a screen reader asks for the cell's state, `ms` at
+// most.
+void WaitForLook(TMyImage& cell, int ms) {
+    QEventLoop loop;
+    Waiting() = {&cell, &loop};
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    Waiting() = {};
+}
+// How long a notice waits for a screen reader to take the move before it: far longer than
+// Orca takes, short enough not to be felt.
+constexpr int MoveHeardWithinMs = 1000;
+
+// Reports the cell of a move as the accessible focus, once a screen reader is done with the
+// click that made the move.
+void ReportMoveFocus(TMyImage& cell) {
+    const QPointer<TMyImage> alive(&cell);
+    WaitForLook(cell, ClickLookedAtWithinMs);
+    if (alive) ReportAccessibleFocus(cell);
+}
+
+// What a treasure found in a move adds to its cell's description: the counts after it.
+QString TreasureCounts() {
+    return QStringLiteral("Найдено кладов: %1, осталось найти: %2")
+        .arg(core::TreasuresFound)
+        .arg(core::TreasureTotal - core::TreasuresFound);
+}
 
 // Columns are lettered from A, rows numbered from 1, as on a chess board.
 QString ColumnLetter(int col) { return QString(QChar(u'A' + col)); }
@@ -34,8 +92,16 @@ public:
         : PressableAccessible(cell, QAccessible::Cell, OpenWord), announced_(CellName(*cell)) {}
 
     bool isValid() const override { return !silent_ && QAccessibleWidget::isValid(); }
+    QAccessible::State state() const override {
+        // Answered first, the focus reported after.
+        if (Waiting().cell == &Cell() && Waiting().loop) Waiting().loop->quit();
+        return PressableAccessible::state();
+    }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? CellName(Cell()) : QAccessibleWidget::text(t);
+        NoteQuestion();
+        if (t == QAccessible::Name) return CellName(Cell());
+        if (t == QAccessible::Description) return CellDescription(Cell());
+        return QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TableCellInterface) {
@@ -55,24 +121,30 @@ public:
 
     void SetSilent(bool silent) { silent_ = silent; }
 
-    // Announces the name once the handler is over, if it is not the one announced last.
+    // Announces the name once the handler is over, if it is not the one announced last; the
+    // cell of a move then becomes the accessible focus.
     void LookChanged() {
         Cell().SetNameCheckPending(true);
-        QMetaObject::invokeMethod(
-            &Cell(),
-            [this] {
-                Cell().SetNameCheckPending(false);
-                const QString name = CellName(Cell());
-                if (name == announced_) return;
-                announced_ = name;
-                QAccessibleEvent event(&Cell(), QAccessible::NameChanged);
-                QAccessible::updateAccessibility(&event);
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&Cell(), [this] { CheckName(); }, Qt::QueuedConnection);
+    }
+    void CheckName() {
+        Cell().SetNameCheckPending(false);
+        const QString name = CellName(Cell());
+        if (name != announced_) {
+            announced_ = name;
+            QAccessibleEvent event(&Cell(), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+        if (MovingCell() == &Cell()) {
+            MovingCell() = nullptr;
+            ReportMoveFocus(Cell());
+        }
     }
 
 protected:
-    void Click() override { Cell().Click(); }
+    void Click() override {
+        if (!RepeatedByScreenReader(Cell())) Cell().Click();
+    }
 
 private:
     TMyImage& Cell() const { return *static_cast<TMyImage*>(widget()); }
@@ -111,6 +183,16 @@ public:
     }
     int columnCount() const override { return core::BoardWidth; }
     int rowCount() const override { return core::BoardHeight; }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) return core::GameRunning ? QString() : IdleWord;
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = true;
+        state.focused = HasAccessibleFocus(*widget());
+        return state;
+    }
     QString columnDescription(int column) const override { return ColumnLetter(column); }
     QString rowDescription(int row) const override { return QString::number(row + 1); }
 
@@ -151,6 +233,13 @@ QString CellName(const TMyImage& cell) {
     return parts.join(QStringLiteral(", "));
 }
 
+QString CellDescription(const TMyImage& cell) {
+    if (cell.ShownPicture() == core::Picture::Treasure && HasAccessibleFocus(cell)) {
+        return TreasureCounts();
+    }
+    return core::GameRunning ? QString() : IdleWord;
+}
+
 QAccessibleInterface* BoardInterfaceFor(QObject* object) {
     if (auto* cell = qobject_cast<TMyImage*>(object)) return new CellAccessible(cell);
     if (auto* panel = qobject_cast<BoardPanel*>(object)) return new BoardAccessible(panel);
@@ -177,24 +266,40 @@ void CellLookChanged(TMyImage& cell) {
     if (CellAccessible* iface = InterfaceOf(cell)) iface->LookChanged();
 }
 
+void CellMoveBegins(TMyImage& cell) {
+    if (!QAccessible::isActive()) return;
+    MovingCell() = &cell;
+}
+
+void CellMoveEnded(TMyImage& cell) {
+    // With its name still to be checked, the check reports the cell.
+    if (MovingCell() != &cell || cell.NameCheckPending()) return;
+    MovingCell() = nullptr;
+    ReportMoveFocus(cell);
+}
+
+void FinishMoveAnnouncement() {
+    const QPointer<TMyImage> cell = MovingCell();
+    if (!cell || !QAccessible::isActive()) return;
+    if (CellAccessible* iface = InterfaceOf(*cell)) {
+        iface->CheckName();
+    } else {
+        CellMoveEnded(*cell);
+    }
+    // The screen reader takes a focus only in the active window, which the notice is about to
+    // become: it is given the time to take this one first. The player's input waits.
+    if (cell && HasAccessibleFocus(*cell)) WaitForScreenReader(MoveHeardWithinMs);
+}
+
 void SilenceCell(TMyImage& cell, bool silent) {
     if (CellAccessible* iface = InterfaceOf(cell)) iface->SetSilent(silent);
 }
 
-void AnnounceCellGone(TMyImage& cell) {
+void AnnounceNewBoard(QWidget& panel) {
     if (!QAccessible::isActive()) return;
-    CellAccessible* iface = InterfaceOf(cell);
-    if (iface == nullptr) return;
-    iface->SetSilent(false);
-    QAccessibleEvent event(&cell, QAccessible::ObjectDestroyed);
-    QAccessible::updateAccessibility(&event);
-    iface->SetSilent(true);
-}
-
-void AnnounceCellCame(TMyImage& cell) {
-    if (!QAccessible::isActive()) return;
-    QAccessibleEvent event(&cell, QAccessible::ObjectCreated);
-    QAccessible::updateAccessibility(&event);
+    QAccessibleTableModelChangeEvent reset(&panel, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
+    ReportAccessibleFocus(panel);
 }
 
 }  // namespace ui

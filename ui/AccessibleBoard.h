@@ -18,6 +18,9 @@ class TMyImage;
 // what the player sees on it: "закрыта", "отмечена" (the green of a Ctrl mark or of a hint),
 // "пусто, 2" or "клад, 3". Only the pictures say it, so a closed treasure is never given away.
 QString CellName(const TMyImage& cell);
+// A cell's description: for the treasure just found, the found and left counts; else, while
+// no game runs, that one must be started; else nothing.
+QString CellDescription(const TMyImage& cell);
 
 // The accessible interface of the board panel or of a cell; null for any other object.
 QAccessibleInterface* BoardInterfaceFor(QObject* object);
@@ -30,12 +33,23 @@ QList<TMyImage*> CellsIn(const QWidget& panel);
 // announced last; a hint deduction repaints the same cells thousands of times in one click.
 void CellLookChanged(TMyImage& cell);
 
-// A cell on its way out of the board is silent: no event names it, so none reaches assistive
-// technology after the cell is gone. Silence is lifted from a cell that stays after all.
+// The player's move on the cell (a click, or its action) begins and ends. With assistive
+// technology listening, once it is over the cell is the accessible focus, its new name with it,
+// so a screen reader speaks the move's result and starts its review of the board from there.
+void CellMoveBegins(TMyImage& cell);
+void CellMoveEnded(TMyImage& cell);
+// To be called before a notice opens in the middle of a move: announces the move now, and lets
+// a screen reader take it (up to a second) while the game's window is still the active one.
+void FinishMoveAnnouncement();
+
+// A cell is silent while the board is rebuilt, on its way out or in: no event names it, so the
+// board's hundreds of cells do not flood assistive technology. Silence is lifted from a cell
+// that stays or came.
 void SilenceCell(TMyImage& cell, bool silent);
-// Tells assistive technology that the cell left the board; from then on the cell is silent.
-void AnnounceCellGone(TMyImage& cell);
-// Tells assistive technology that the cell joined the board.
-void AnnounceCellCame(TMyImage& cell);
+// Tells assistive technology, in one event, that the board panel holds a new set of cells, and
+// makes the board the accessible focus: a screen reader names it with its size and reviews it
+// anew. (Not its first cell: a screen reader says nothing of a focus that does not move, so a
+// move on that cell would go unheard.)
+void AnnounceNewBoard(QWidget& panel);
 
 }  // namespace ui

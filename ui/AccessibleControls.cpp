@@ -5,22 +5,31 @@
 #include "ui/AccessibleControls.h"
 
 #include "ui/AccessibleBoard.h"
+#include "ui/AccessiblePicker.h"
 #include "ui/FlatImageButton.h"
-#include "ui/NumTreasuresUnit.h"
 #include "ui/TreasureUnit.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
 
 namespace ui {
 
 namespace {
 
-// What pressing a button and confirming the picker are called.
+// What pressing a button and toggling one are called.
 const QString PressWord = QStringLiteral("Нажать");
-const QString ConfirmWord = QStringLiteral("Подтвердить");
 const QString ToggleWord = QStringLiteral("Переключить");
+
+// The control last reported as the accessible focus.
+QPointer<QWidget>& AccessibleFocus() {
+    static QPointer<QWidget> focus;
+    return focus;
+}
 
 // The main window as a frame named by its caption, holding the size menu while it is open. The
 // three picture holders are left out: they only lend the cells their pictures and are never seen.
@@ -69,7 +78,7 @@ public:
         return Button().isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
     }
     QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
+        QAccessible::State state = PressableAccessible::state();
         state.checkable = Button().isCheckable();
         state.checked = Button().isChecked();
         state.pressed = Button().isDown();
@@ -87,36 +96,90 @@ private:
     FlatImageButton& Button() const { return *static_cast<FlatImageButton*>(widget()); }
 };
 
-// The picker: its own background, clicked, confirms the count, so the window offers that.
-class PickerAccessible : public PressableAccessible {
-public:
-    explicit PickerAccessible(TfrmNumTreasures* picker)
-        : PressableAccessible(picker, QAccessible::Dialog, ConfirmWord) {}
-
-protected:
-    void Click() override { static_cast<TfrmNumTreasures*>(widget())->FormClick(); }
-};
-
 QAccessibleInterface* GameInterfaceFor(const QString&, QObject* object) {
     if (auto* button = qobject_cast<FlatImageButton*>(object)) return new ButtonAccessible(button);
     if (auto* form = qobject_cast<TForm1*>(object)) return new MainWindowAccessible(form);
-    if (auto* picker = qobject_cast<TfrmNumTreasures*>(object)) return new PickerAccessible(picker);
+    if (QAccessibleInterface* picker = PickerInterfaceFor(object)) return picker;
     return BoardInterfaceFor(object);
 }
 
-// Whether an open notice keeps the player's clicks from the target's window.
+}  // namespace
+
 bool BehindNotice(const QWidget& target) {
     const QWidget* notice = QApplication::activeModalWidget();
     return notice != nullptr && notice != target.window();
 }
 
+void InstallAccessibility() { QAccessible::installFactory(GameInterfaceFor); }
+
+void ReportAccessibleFocus(QWidget& control) {
+    if (!QAccessible::isActive() || !control.isVisible()) return;
+    AccessibleFocus() = &control;
+    QAccessibleEvent event(&control, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool HasAccessibleFocus(const QWidget& control) { return AccessibleFocus() == &control; }
+
+namespace {
+
+int& Questions() {
+    static int asked = 0;
+    return asked;
+}
+
+// A screen reader is done with what it was handling after this long without a question.
+constexpr int ScreenReaderDoneAfterMs = 150;
+constexpr int QuietCheckMs = 50;
+
 }  // namespace
 
-void InstallAccessibility() { QAccessible::installFactory(GameInterfaceFor); }
+void NoteQuestion() { ++Questions(); }
+
+void WaitForScreenReader(int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    int seen = Questions();
+    bool asked = false;
+    int quietChecks = 0;
+    QEventLoop loop;
+    QTimer check;
+    check.setInterval(QuietCheckMs);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (Questions() != seen) {
+            seen = Questions();
+            asked = true;
+            quietChecks = 0;
+        } else if (asked && ++quietChecks * QuietCheckMs >= ScreenReaderDoneAfterMs) {
+            loop.quit();
+        }
+        if (waited.hasExpired(ms)) loop.quit();
+    });
+    check.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool RepeatedByScreenReader(const QObject& target) {
+    if (!QAccessible::isActive()) return false;
+    static QPointer<const QObject> last;
+    static QElapsedTimer since;
+    if (last == &target && since.isValid() && !since.hasExpired(ScreenReaderRepeatMs)) return true;
+    last = &target;
+    since.start();
+    return false;
+}
 
 PressableAccessible::PressableAccessible(QWidget* widget, QAccessible::Role role,
                                          const QString& pressWord)
     : QAccessibleWidget(widget, role), pressWord_(pressWord) {}
+
+QAccessible::State PressableAccessible::state() const {
+    NoteQuestion();
+    QAccessible::State state = QAccessibleWidget::state();
+    state.focusable = true;
+    state.focused = HasAccessibleFocus(*widget());
+    return state;
+}
 
 QStringList PressableAccessible::actionNames() const { return {pressAction()}; }
 

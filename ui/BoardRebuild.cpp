@@ -22,9 +22,12 @@ BoardRebuild::BoardRebuild(QWidget& panel)
 }
 
 BoardRebuild::~BoardRebuild() {
+    QList<TMyImage*> came;
     if (announcing_) {
         for (TMyImage* cell : CellsIn(panel_)) {
-            if (!before_.contains(cell)) AnnounceCellCame(*cell);
+            if (before_.contains(cell)) continue;
+            came.append(cell);
+            SilenceCell(*cell, true);  // shown with the panel, each would say so
         }
     }
     if (wasVisible_) panel_.show();
@@ -32,6 +35,8 @@ BoardRebuild::~BoardRebuild() {
     for (const QPointer<TMyImage>& cell : before_) {
         if (cell) SilenceCell(*cell, false);
     }
+    for (TMyImage* cell : came) SilenceCell(*cell, false);
+    if (!came.isEmpty()) AnnounceNewBoard(panel_);
 }
 
 }  // namespace ui

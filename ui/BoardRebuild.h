@@ -15,9 +15,9 @@ class TMyImage;
 // new cells. Nothing is painted in between, so the player sees only the new board. Hidden, the
 // panel spares each of up to 144 new cells its own round of mouse-enter bookkeeping, which is
 // slow while the mouse rests over the board.
-// With assistive technology listening, the cells there before are silent meanwhile, so that
-// hiding them announces nothing about cells about to be freed (each freed cell announces its
-// own leaving); the new cells are announced as they come, before the board shows again.
+// With assistive technology listening, the cells are silent meanwhile, so that hiding the old
+// ones and showing the new ones announces nothing cell by cell; a new board is announced once,
+// as a whole, when it shows.
 class BoardRebuild {
 public:
     explicit BoardRebuild(QWidget& panel);

@@ -3,6 +3,7 @@
 // A flat image button: no frame until the mouse is over it, a colour-keyed glyph, a hand cursor.
 #include "ui/FlatImageButton.h"
 
+#include "ui/AccessibleControls.h"
 #include "ui/ColourKey.h"
 
 #include <QBrush>
@@ -111,11 +112,14 @@ void FlatImageButton::paintEvent(QPaintEvent*) {
 }
 
 void FlatImageButton::mousePressEvent(QMouseEvent* event) {
+    // A screen reader's second try at its click is no second click.
+    if (event->button() == Qt::LeftButton && RepeatedByScreenReader(*this)) return;
     emit mouseDown(event->button());
     QAbstractButton::mousePressEvent(event);
 }
 
 void FlatImageButton::Press() {
+    if (RepeatedByScreenReader(*this)) return;
     const QPointer<FlatImageButton> alive(this);
     emit mouseDown(Qt::LeftButton);
     if (alive) click();

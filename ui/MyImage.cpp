@@ -5,6 +5,7 @@
 
 #include "core/OpenCell.h"
 #include "ui/AccessibleBoard.h"
+#include "ui/AccessibleControls.h"
 #include "ui/CellFont.h"
 #include "ui/PictureHolder.h"
 #include "ui/ScaledPicture.h"
@@ -141,7 +142,8 @@ void TMyImage::paintEvent(QPaintEvent*) {
 }
 
 void TMyImage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) pressed_ = true;
+    // A screen reader's second try at its click is no second click.
+    if (event->button() == Qt::LeftButton && !RepeatedByScreenReader(*this)) pressed_ = true;
 }
 
 void TMyImage::mouseReleaseEvent(QMouseEvent* event) {
@@ -159,8 +161,10 @@ void TMyImage::mouseDoubleClickEvent(QMouseEvent*) {
 void TMyImage::Click() {
     // A cell freed by its own click outlives the click (see FreeCell), so the flag can be cleared.
     inClick_ = true;
+    CellMoveBegins(*this);
     core::CellClick(*this);
     inClick_ = false;
+    CellMoveEnded(*this);
 }
 
 }  // namespace ui

@@ -5,9 +5,11 @@
 
 #include "core/Choices.h"
 #include "core/GameState.h"
+#include "ui/AccessibleControls.h"
 #include "ui/FlatImageButton.h"
 #include "ui/PlatformChoice.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColor>
 #include <QGraphicsOpacityEffect>
@@ -35,6 +37,10 @@ constexpr double PickerOpacity = 200.0 / 255.0;
 // and four (the 4 x 4 board's largest) stands until then.
 constexpr int FewestTreasures = 1;
 constexpr int LaidOutMaximum = 4;
+
+// How long the picker's slider waits for a screen reader to be done with a click before it is
+// reported as the focus (see WaitForScreenReader).
+constexpr int PickerClickHandledWithinMs = 400;
 
 // The number shown while dragging stands this far right of the slider.
 constexpr int TipGap = 2;
@@ -78,7 +84,7 @@ TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical
 
 void TNumTreasuresSlider::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton || ui::RepeatedByScreenReader(*this)) return;
 
     const QRect thumb = ThumbRect();
     const QPoint at = event->position().toPoint();
@@ -157,7 +163,7 @@ void TfrmNumTreasures::OpenFor(int maximum, QPoint topLeft) {
 }
 
 void TfrmNumTreasures::mousePressEvent(QMouseEvent* event) {
-    leftPressedOnForm_ = event->button() == Qt::LeftButton;
+    leftPressedOnForm_ = event->button() == Qt::LeftButton && !ui::RepeatedByScreenReader(*this);
     event->accept();
 }
 
@@ -166,6 +172,11 @@ void TfrmNumTreasures::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = leftPressedOnForm_ && rect().contains(event->position().toPoint());
     leftPressedOnForm_ = false;
     if (click) FormClick();
+}
+
+void TfrmNumTreasures::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ui::ReportPickerFocus(*this);
 }
 
 void TfrmNumTreasures::FormClick() {
@@ -177,6 +188,18 @@ void TfrmNumTreasures::FormClick() {
 }
 
 namespace ui {
+
+void ReportPickerFocus(TfrmNumTreasures& picker) {
+    if (!QAccessible::isActive()) return;
+    QMetaObject::invokeMethod(
+        &picker,
+        [&picker] {
+            // The click that opened or activated it is the screen reader's to handle first.
+            WaitForScreenReader(PickerClickHandledWithinMs);
+            if (picker.isVisible()) ReportAccessibleFocus(*picker.tbNumTreasures);
+        },
+        Qt::QueuedConnection);
+}
 
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button) {
     if (!core::PickerMayOpen()) return false;

@@ -55,6 +55,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Made active (by a click on it, as a window manager does), the picker tells a screen reader
+    // its count again: naming the newly active window, a screen reader forgets the slider.
+    void changeEvent(QEvent* event) override;
     // Where the picker draws itself see-through, its red strip around the slider.
     void paintEvent(QPaintEvent* event) override;
 
@@ -70,5 +73,9 @@ namespace ui {
 // The logic of sbtNumTreasuresMouseDown: between games, opens picker under button with the
 // slider's maximum for the board's width; refused (false, nothing changes) while a game runs.
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button);
+
+// While the picker is open, makes its slider the accessible focus, once the events at hand have
+// been handled (a window made active is announced by then, and the slider comes after it).
+void ReportPickerFocus(TfrmNumTreasures& picker);
 
 }  // namespace ui

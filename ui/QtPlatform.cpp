@@ -12,6 +12,7 @@
 #include "ui/NumTreasuresUnit.h"
 #include "ui/PlatformChoice.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 
@@ -70,6 +71,9 @@ void QtPlatform::StartWindows() {
     // Hidden until the picker button opens it; as the main window's child it stays above it,
     // has no taskbar entry and is destroyed with it.
     frmNumTreasures = new TfrmNumTreasures(form_.get());
+    // A screen reader follows the player back from the picker to its button.
+    QObject::connect(frmNumTreasures, &TfrmNumTreasures::confirmed, form_.get(),
+                     [form = form_.get()] { ReportAccessibleFocus(*form->sbtNumTreasures); });
 }
 
 void QtPlatform::RunEventLoop() {
@@ -101,7 +105,8 @@ core::TCell* QtPlatform::NewCell(int col, int row) {
 void QtPlatform::FreeCell(core::TCell* cell) {
     if (cell == nullptr) return;
     TMyImage* widget = &WidgetOf(*cell);
-    AnnounceCellGone(*widget);
+    // Gone, the cell is never named to assistive technology again; the new board is announced.
+    if (QAccessible::isActive()) SilenceCell(*widget, true);
     if (widget->InClick()) {
         // Never delete a widget inside its own event handler: it leaves the screen now and
         // memory once its click is over.
@@ -143,6 +148,7 @@ void QtPlatform::PlayCue(const std::string& name) { PlayCueFrom(*sound_, name); 
 
 void QtPlatform::ShowNotice(const std::string& text, const std::string& title,
                             core::NoticeButtons buttons) {
+    FinishMoveAnnouncement();  // the winning move is heard before the notice
     RunNotice(form_.get(), FromUtf8(text), FromUtf8(title),
               buttons == core::NoticeButtons::OkCancel);
 }

@@ -243,7 +243,9 @@ void TForm1::sbtCreateNewSizeGameClick() {
 
 // Any mouse button opens the picker, on the press.
 void TForm1::sbtNumTreasuresMouseDown(Qt::MouseButton) {
-    if (frmNumTreasures != nullptr) OpenNumTreasures(*frmNumTreasures, *sbtNumTreasures);
+    if (frmNumTreasures != nullptr && OpenNumTreasures(*frmNumTreasures, *sbtNumTreasures)) {
+        ReportPickerFocus(*frmNumTreasures);  // the count is spoken
+    }
 }
 
 void TForm1::sbtHelpClick() { OpenHelpPage(HelpOpener); }
@@ -260,6 +262,16 @@ void TForm1::N4x41Click(QAction* sender) {
 }
 
 void TForm1::Timer1Timer() { core::Timer1Timer(); }
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Active again while the picker is open, the window would take a screen reader's review
+    // away from the picker.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        frmNumTreasures != nullptr) {
+        ReportPickerFocus(*frmNumTreasures);
+    }
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();

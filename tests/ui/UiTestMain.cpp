@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests' entry: one application object, drawn off screen, for every test.
+#include "ui/GameApplication.h"
+
 #include <QApplication>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -37,6 +39,7 @@ int main(int argc, char* argv[]) {
         screens.flush();
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     }
-    QApplication application(argc, argv);
+    // The game's own application object, which decides where a key goes with a screen reader on.
+    ui::GameApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }
