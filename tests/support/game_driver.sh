@@ -96,6 +96,25 @@ start_game() {
   game_pid=$!
 }
 
+# start_accessibility_bus: in a D-Bus session of the script's own, starts the accessibility bus
+# (its log in $scratch/bus.log), sets bus_pid, waits up to 30 s for it and switches Qt's
+# accessibility on for the programs started after it.
+start_accessibility_bus() {
+  local launcher= candidate
+  for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+    [ -x "$candidate" ] && launcher=$candidate && break
+  done
+  [ -n "$launcher" ] || fail "at-spi2-core is not installed (scripts/install-deps installs it)"
+  "$launcher" --launch-immediately --a11y=1 > "$scratch/bus.log" 2>&1 &
+  bus_pid=$!
+  until_true 300 bus_up || fail "no accessibility bus within 30 s"
+  export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+bus_up() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2> /dev/null | grep -q true
+}
+
 # until_true TENTHS COMMAND...: runs COMMAND every tenth of a second until it succeeds, at most
 # TENTHS times; fails if it never does.
 until_true() {
