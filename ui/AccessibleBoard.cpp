@@ -45,37 +45,49 @@ QPointer<TMyImage>& MovingCell() {
 // does not look is kept waiting this long.
 constexpr int ClickLookedAtWithinMs = 1000;
 
-// The cell whose state a screen reader is waited to ask for, and the wait.
-struct LookWait {
+// The cell of a move waiting to be reported as the focus, until a screen reader asks for its
+// state or the wait runs out; and a notice's wait for that report, if one waits.
+struct PendingFocus {
     QPointer<TMyImage> cell;
-    QPointer<QEventLoop> loop;
+    QTimer* runsOut = nullptr;
+    QPointer<QEventLoop> notice;
 };
-LookWait& Waiting() {
-    static LookWait wait;
-    return wait;
+PendingFocus& Pending() {
+    static PendingFocus pending;
+    return pending;
 }
-
-// Handles all but the player's input until a screen reader asks for the cell's state, `ms` at
-// most.
-void WaitForLook(TMyImage& cell, int ms) {
-    QEventLoop loop;
-    Waiting() = {&cell, &loop};
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    Waiting() = {};
+// Reports the waiting cell as the focus, if one waits.
+void ReportPendingFocus() {
+    PendingFocus& pending = Pending();
+    const QPointer<TMyImage> cell = pending.cell;
+    pending.cell = nullptr;
+    if (pending.runsOut != nullptr) pending.runsOut->stop();
+    if (cell) ReportAccessibleFocus(*cell);
+    if (pending.notice) pending.notice->quit();
+}
+// Reports the cell of a move as the accessible focus once a screen reader is done with the
+// click that made the move. No event loop of its own: what a screen reader asks meanwhile is
+// answered at once.
+void ReportMoveFocus(TMyImage& cell) {
+    PendingFocus& pending = Pending();
+    if (pending.runsOut == nullptr) {
+        pending.runsOut = new QTimer(qApp);
+        pending.runsOut->setSingleShot(true);
+        QObject::connect(pending.runsOut, &QTimer::timeout, &ReportPendingFocus);
+    }
+    pending.cell = &cell;
+    pending.runsOut->start(ClickLookedAtWithinMs);
 }
 // How long a notice waits for a screen reader to take the move before it: far longer than
 // Orca takes, short enough not to be felt.
 constexpr int MoveHeardWithinMs = 1000;
-
-// Reports the cell of a move as the accessible focus, once a screen reader is done with the
-// click that made the move.
-void ReportMoveFocus(TMyImage& cell) {
-    const QPointer<TMyImage> alive(&cell);
-    WaitForLook(cell, ClickLookedAtWithinMs);
-    if (alive) ReportAccessibleFocus(cell);
+// Handles all but the player's input until the waiting cell is reported as the focus.
+void AwaitPendingFocus() {
+    if (!Pending().cell) return;
+    QEventLoop loop;
+    Pending().notice = &loop;
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
-
 // What a treasure found in a move adds to its cell's description: the counts after it.
 QString TreasureCounts() {
     return QStringLiteral("Найдено кладов: %1, осталось найти: %2")
@@ -94,7 +106,9 @@ public:
     bool isValid() const override { return !silent_ && QAccessibleWidget::isValid(); }
     QAccessible::State state() const override {
         // Answered first, the focus reported after.
-        if (Waiting().cell == &Cell() && Waiting().loop) Waiting().loop->quit();
+        if (Pending().cell == &Cell()) {
+            QMetaObject::invokeMethod(qApp, &ReportPendingFocus, Qt::QueuedConnection);
+        }
         return PressableAccessible::state();
     }
     QString text(QAccessible::Text t) const override {
@@ -286,6 +300,7 @@ void FinishMoveAnnouncement() {
     } else {
         CellMoveEnded(*cell);
     }
+    AwaitPendingFocus();
     // The screen reader takes a focus only in the active window, which the notice is about to
     // become: it is given the time to take this one first. The player's input waits.
     if (cell && HasAccessibleFocus(*cell)) WaitForScreenReader(MoveHeardWithinMs);

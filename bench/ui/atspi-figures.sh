@@ -116,6 +116,7 @@ for index in range(0, 144, 7):
     pump_until(lambda: time.monotonic() > start + 1.2)
     if find(app, "alert", "ПЕЛИМОР 2007") is not None:
         break
+print("each move, ms:", " ".join("%.1f" % d for d in delays))
 print("Press on a closed cell to its new name on the bus, %d moves: median %.1f ms, most %.1f ms"
       % (len(delays), statistics.median(delays), max(delays)))
 PYTHON
