@@ -4,15 +4,15 @@
 #include "core/Game.h"
 #include "core/Platform.h"
 #include "ui/GameApplication.h"
-#include "ui/PlatformChoice.h"
 #include "ui/QtPlatform.h"
 #include "ui/ScaledPicture.h"
+#include "ui/desktop/Desktop.h"
 #include "ui/sound/CueSound.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    const bool platformChosen = ui::ChooseQtPlatform();
+    const bool platformChosen = ui::PreferX11();
     // The game follows the scale the desktop sets (QT_SCALE_FACTOR, Xft.dpi, a Wayland output's
     // scale) as it is: a desktop at 150 % gets a window at 150 %, not one rounded up to 200 %.
     // Its pictures are drawn for such scales. A player's own QT_SCALE_FACTOR_ROUNDING_POLICY
@@ -21,9 +21,8 @@ int main(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     ui::GameApplication application(argc, argv);
     if (platformChosen) qunsetenv("QT_QPA_PLATFORM");
-    // The taskbar shows the game's icon; the window's title bar shows none. A Wayland desktop
-    // takes the icon from the game's desktop entry, and Qt's own title bar there would draw it.
-    if (!ui::OnNativeWayland()) {
+    // The taskbar shows the game's icon; the window's title bar shows none.
+    if (ui::ThisDesktop().setsWindowIcon) {
         QApplication::setWindowIcon(ui::WindowIcon(application.devicePixelRatio()));
     }
     ui::QtPlatform platform(ui::MakeDesktopSound());

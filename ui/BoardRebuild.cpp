@@ -3,7 +3,7 @@
 // Keeps the board panel out of sight while a handler replaces its cells, so they appear together.
 #include "ui/BoardRebuild.h"
 
-#include "ui/AccessibleBoard.h"
+#include "ui/accessibility/AccessibleBoard.h"
 #include "ui/MyImage.h"
 
 #include <QAccessible>

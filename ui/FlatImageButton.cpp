@@ -3,7 +3,7 @@
 // A flat image button: no frame until the mouse is over it, a colour-keyed glyph, a hand cursor.
 #include "ui/FlatImageButton.h"
 
-#include "ui/AccessibleControls.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/ColourKey.h"
 
 #include <QBrush>
@@ -30,8 +30,6 @@ int LogicalSide(const QPixmap& picture) {
 }
 
 }  // namespace
-
-QPoint UnderButton(const QWidget& button) { return button.mapToGlobal(QPoint(0, button.height())); }
 
 FlatImageButton::FlatImageButton(QWidget* parent, const QString& glyph, const QString& hint)
     : QAbstractButton(parent), glyph_(glyph) {

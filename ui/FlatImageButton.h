@@ -16,10 +16,6 @@ namespace ui {
 // The glyph is a single image used in every state, or a strip of four square frames side by
 // side: at rest, disabled, pressed, held down. A checkable button is a toggle. It is shown as
 // drawn for the scale of the button's screen.
-// Where a button's menu or window opens: the button's bottom-left corner in screen coordinates,
-// from where its window's client area stands now, whatever the height of the title bar above it.
-QPoint UnderButton(const QWidget& button);
-
 class FlatImageButton : public QAbstractButton {
     Q_OBJECT
 public:

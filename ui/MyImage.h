@@ -5,6 +5,7 @@
 
 #include "core/GameState.h"
 #include "core/Platform.h"
+#include "ui/CellNumbers.h"
 
 #include <QColor>
 #include <QImage>
@@ -12,7 +13,6 @@
 #include <QWidget>
 
 #include <optional>
-#include <vector>
 
 namespace ui {
 
@@ -46,10 +46,6 @@ public:
     QString ShownNumber() const;
     // Whether the cell is handing a click to the rules right now.
     bool InClick() const { return inClick_; }
-    // Whether a check of the cell's name for assistive technology waits for the handler to end:
-    // the thousands of repaints of one hint deduction then cost one check.
-    bool NameCheckPending() const { return nameCheckPending_; }
-    void SetNameCheckPending(bool pending) { nameCheckPending_ = pending; }
 
     // The cell's Click: the player's move on this cell, as a left press and release make it.
     void Click();
@@ -61,24 +57,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // A text drawn on the picture, and how many times over in a row.
-    struct DrawnText {
-        int x, y;
-        QString text;
-        QRgb colour;
-        int times;
-    };
-
-    // Copies the holder's picture again at the present scale and draws the same texts on it.
-    void Redraw();
-
     QImage picture_;
     const PictureHolder* source_ = nullptr;
-    std::vector<DrawnText> drawn_;  // since the picture was given; the last is what shows
+    DrawnNumbers drawn_;  // since the picture was given; the last is what shows
     std::optional<core::Picture> shown_;
     bool pressed_ = false;
     bool inClick_ = false;
-    bool nameCheckPending_ = false;
 };
 
 }  // namespace ui

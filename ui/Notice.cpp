@@ -3,8 +3,8 @@
 // The end-of-game notices: a plain modal message box that a key closes only on its release.
 #include "ui/Notice.h"
 
-#include "ui/CaptionBar.h"
-#include "ui/PlatformChoice.h"
+#include "ui/desktop/CaptionBar.h"
+#include "ui/desktop/Desktop.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -60,7 +60,7 @@ void RunNotice(QWidget* parent, const QString& text, const QString& title, bool 
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
-    if (OnNativeWayland()) new CaptionBar(box);
+    if (ThisDesktop().ownCaptionBar) new CaptionBar(box);
     // The notices carry no picture, not even the style's icons on their buttons.
     for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
     // A box sized to its short text leaves the window manager too little title bar for the

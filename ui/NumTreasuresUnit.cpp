@@ -5,9 +5,10 @@
 
 #include "core/Choices.h"
 #include "core/GameState.h"
-#include "ui/AccessibleControls.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/FlatImageButton.h"
-#include "ui/PlatformChoice.h"
+#include "ui/desktop/Desktop.h"
+#include "ui/desktop/Placement.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -22,6 +23,8 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QToolTip>
+
+namespace ui {
 
 TfrmNumTreasures* frmNumTreasures = nullptr;
 
@@ -44,14 +47,6 @@ constexpr int PickerClickHandledWithinMs = 400;
 
 // The number shown while dragging stands this far right of the slider.
 constexpr int TipGap = 2;
-
-// A tool window stays above the main window without a taskbar entry of its own, and the window
-// manager puts it where it is asked. A Wayland window cannot place itself; a tooltip window
-// becomes a popup attached to the main window, at its offset from it, that grabs no input, so
-// the main window stays usable while it is shown.
-Qt::WindowFlags PickerWindowFlags() {
-    return (ui::OnNativeWayland() ? Qt::ToolTip : Qt::Tool) | Qt::FramelessWindowHint;
-}
 
 }  // namespace
 
@@ -84,7 +79,7 @@ TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical
 
 void TNumTreasuresSlider::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::LeftButton || ui::RepeatedByScreenReader(*this)) return;
+    if (event->button() != Qt::LeftButton || RepeatedByScreenReader(*this)) return;
 
     const QRect thumb = ThumbRect();
     const QPoint at = event->position().toPoint();
@@ -131,8 +126,8 @@ TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
     setToolTip(" CLOSE");
     setAccessibleName("Выбор числа кладов");
     tbNumTreasures->setGeometry(SliderGeometry);
-    if (ui::OnNativeWayland()) {
-        // Wayland has no opacity for a whole window, but a window may draw itself see-through:
+    if (!ThisDesktop().wholeWindowOpacity) {
+        // Without opacity for a whole window, a window may still draw itself see-through:
         // the strip in paintEvent, the slider through an effect, each at the picker's opacity.
         setAttribute(Qt::WA_TranslucentBackground);
         auto* seeThrough = new QGraphicsOpacityEffect(tbNumTreasures);
@@ -163,7 +158,7 @@ void TfrmNumTreasures::OpenFor(int maximum, QPoint topLeft) {
 }
 
 void TfrmNumTreasures::mousePressEvent(QMouseEvent* event) {
-    leftPressedOnForm_ = event->button() == Qt::LeftButton && !ui::RepeatedByScreenReader(*this);
+    leftPressedOnForm_ = event->button() == Qt::LeftButton && !RepeatedByScreenReader(*this);
     event->accept();
 }
 
@@ -176,7 +171,7 @@ void TfrmNumTreasures::mouseReleaseEvent(QMouseEvent* event) {
 
 void TfrmNumTreasures::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ui::ReportPickerFocus(*this);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ReportPickerFocus(*this);
 }
 
 void TfrmNumTreasures::FormClick() {
@@ -186,8 +181,6 @@ void TfrmNumTreasures::FormClick() {
     hide();
     emit confirmed(position);
 }
-
-namespace ui {
 
 void ReportPickerFocus(TfrmNumTreasures& picker) {
     if (!QAccessible::isActive()) return;

@@ -12,6 +12,8 @@ class QMouseEvent;
 class QKeyEvent;
 class QPaintEvent;
 
+namespace ui {
+
 // The picker's slider. One press on the track moves the thumb by exactly one however long
 // the button is held, and no key moves it: the player counts treasures one step at a time.
 class TNumTreasuresSlider : public QSlider {
@@ -67,8 +69,6 @@ private:
 
 // The one picker window of the program; the platform binding creates it, hidden, at start-up.
 extern TfrmNumTreasures* frmNumTreasures;
-
-namespace ui {
 
 // The logic of sbtNumTreasuresMouseDown: between games, opens picker under button with the
 // slider's maximum for the board's width; refused (false, nothing changes) while a game runs.

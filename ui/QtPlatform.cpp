@@ -4,13 +4,14 @@
 #include "ui/QtPlatform.h"
 
 #include "core/GameState.h"
-#include "ui/AccessibleBoard.h"
-#include "ui/AccessibleControls.h"
-#include "ui/CaptionBar.h"
+#include "ui/accessibility/AccessibleBoard.h"
+#include "ui/accessibility/Accessibility.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/MyImage.h"
 #include "ui/Notice.h"
 #include "ui/NumTreasuresUnit.h"
-#include "ui/PlatformChoice.h"
+#include "ui/desktop/CaptionBar.h"
+#include "ui/desktop/Desktop.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -67,7 +68,7 @@ void QtPlatform::StartWindows() {
     InstallAccessibility();
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
-    if (OnNativeWayland()) frame_ = FrameUnderCaption(*form_);
+    if (ThisDesktop().ownCaptionBar) frame_ = FrameUnderCaption(*form_);
     // Hidden until the picker button opens it; as the main window's child it stays above it,
     // has no taskbar entry and is destroyed with it.
     frmNumTreasures = new TfrmNumTreasures(form_.get());

@@ -3,6 +3,8 @@
 // The game's pictures at the screen's scale: each is drawn for 100 % to 300 %, and shown as drawn.
 #pragma once
 
+#include "PictureScales.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
@@ -10,13 +12,10 @@
 #include <QPoint>
 #include <QString>
 
-#include <array>
-
 namespace ui {
 
-// The display scales every picture is drawn for, smallest first: ":/assets/<name>.png" at 1,
-// "<name>@1.25x.png" and the like beside it.
-inline constexpr std::array<qreal, 5> PictureScales{1.0, 1.25, 1.5, 2.0, 3.0};
+// The display scales every picture is drawn for are PictureScales, smallest first:
+// ":/assets/<name>.png" at 1, "<name>@1.25x.png" and the like beside it.
 
 // The drawn scale a screen of this device pixel ratio shows: the nearest at or above the ratio,
 // which Qt reduces to it where they differ; past the largest, the largest, enlarged.

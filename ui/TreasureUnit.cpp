@@ -6,8 +6,10 @@
 #include "core/Clock.h"
 #include "core/Game.h"
 #include "ui/BoardRebuild.h"
+#include "ui/CellNumbers.h"
 #include "ui/NumTreasuresUnit.h"
 #include "ui/SizeMenu.h"
+#include "ui/desktop/Placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -49,19 +51,12 @@ constexpr int CounterRightEdge = 811;
 // Refresh of the clock: once a second.
 constexpr int ClockPeriodMs = 1000;
 
-QFont GameFont(int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
-}
-
 // A label as laid out; `opaque` labels fill their box with the colour of the window behind them.
 QLabel* MakeLabel(QWidget* parent, const QRect& box, int fontPixels, const QColor& colour,
                   Qt::Alignment horizontal, const QString& text, bool opaque) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(box);
-    label->setFont(GameFont(fontPixels));
+    label->setFont(BoldArial(fontPixels));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);

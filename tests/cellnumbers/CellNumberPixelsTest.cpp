@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cell numbers look exactly as if drawn straight onto the cell's own picture, however often the
 // same number is drawn, on which picture, in which colour and at which place.
-#include "ui/CellFont.h"
+#include "ui/CellNumbers.h"
 #include "ui/MyImage.h"
 #include "ui/TreasureUnit.h"
 

@@ -8,6 +8,7 @@
 #include "core/GameState.h"
 #include "tests/picker/FakePlatform.h"
 #include "ui/FlatImageButton.h"
+#include "ui/desktop/Placement.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -24,6 +25,8 @@
 namespace {
 
 using picker_test::FakePlatform;
+using ui::TfrmNumTreasures;
+using ui::TNumTreasuresSlider;
 
 // Where the slider draws its thumb now, as the style lays it out.
 QRect ThumbRect(const QSlider& slider) {

@@ -7,6 +7,7 @@
 #include "core/GameState.h"
 #include "tests/picker/FakePlatform.h"
 #include "ui/FlatImageButton.h"
+#include "ui/desktop/Placement.h"
 
 #include <QAction>
 #include <QActionGroup>

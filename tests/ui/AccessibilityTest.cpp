@@ -5,7 +5,7 @@
 #include "tests/ui/GameWindow.h"
 
 #include "core/GameState.h"
-#include "ui/AccessibleControls.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/NumTreasuresUnit.h"
 
 #include <QAccessible>

@@ -6,7 +6,7 @@
 // to a screen of another scale.
 #include "tests/ui/GameWindow.h"
 
-#include "ui/CellFont.h"
+#include "ui/CellNumbers.h"
 #include "ui/ScaledPicture.h"
 
 #include <QFontMetrics>

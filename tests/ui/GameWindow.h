@@ -6,6 +6,7 @@
 
 #include "tests/sound/RecordingSound.h"
 #include "ui/MyImage.h"
+#include "ui/NumTreasuresUnit.h"
 #include "ui/QtPlatform.h"
 #include "ui/TreasureUnit.h"
 
@@ -25,6 +26,10 @@
 #include <vector>
 
 namespace uitest {
+
+using ui::frmNumTreasures;
+using ui::TfrmNumTreasures;
+using ui::TNumTreasuresSlider;
 
 // Colours the game's window is made of.
 inline const QColor WindowColour(0x78, 0x90, 0x78);

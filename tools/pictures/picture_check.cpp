@@ -6,7 +6,6 @@
 #include "pictures.h"
 
 #include <QDir>
-#include <QFile>
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -331,21 +330,6 @@ void checkDrawn(Checker &c, const Picture &picture, double scale)
         c.fault(file, "differs from what make-pictures draws; write the pictures again");
 }
 
-void checkResourceList(Checker &c, const QStringList &files)
-{
-    QFile qrc(QDir(c.folder()).filePath("pictures.qrc"));
-    if (!qrc.open(QIODevice::ReadOnly)) {
-        c.fault("pictures.qrc", "missing");
-        return;
-    }
-    const QString text = QString::fromUtf8(qrc.readAll());
-    if (!text.contains("prefix=\"/assets\""))
-        c.fault("pictures.qrc", "prefix is not /assets");
-    for (const QString &f : files)
-        if (!text.contains("<file>" + f + "</file>"))
-            c.fault("pictures.qrc", f + " is not listed");
-}
-
 } // namespace
 
 int checkPictures(const QString &folder)
@@ -369,7 +353,6 @@ int checkPictures(const QString &folder)
     for (const Picture &picture : allPictures())
         for (double scale : picture.scales())
             checkDrawn(c, picture, scale);
-    checkResourceList(c, QDir(folder).entryList({"*.png"}, QDir::Files, QDir::Name));
     if (c.faults() == 0)
         std::printf("all pictures in %s are sound\n", qPrintable(folder));
     return c.faults();

@@ -7,16 +7,18 @@
 #include <QPainter>
 #include <QString>
 
+#include "PictureScales.h"
+
 #include <array>
 #include <functional>
 #include <vector>
 
 namespace pictures {
 
-// Every picture the game shows is drawn once for each display scale it may meet: 100 %, 125 %,
-// 150 %, 200 % and 300 %. A picture of scale s is painted with its coordinates multiplied by s,
-// never enlarged from the 100 % one.
-inline constexpr std::array<double, 5> Scales{1.0, 1.25, 1.5, 2.0, 3.0};
+// Every picture the game shows is drawn once for each display scale it may meet, PictureScales.
+// A picture of scale s is painted with its coordinates multiplied by s, never enlarged from the
+// 100 % one.
+inline constexpr const auto& Scales = PictureScales;
 
 // The file of a picture at a scale: "name.png" at 100 %, "name@1.5x.png" and the like above.
 QString scaledFileName(const QString &name, double scale);

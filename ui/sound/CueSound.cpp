@@ -16,12 +16,12 @@ namespace {
 
 // Every cue plays under this one id, so cancelling it cuts off whatever still sounds, the alert
 // included: the game never mixes or queues its cues.
-constexpr std::uint32_t kCueId = 1;
+constexpr std::uint32_t CueId = 1;
 
 // The sound theme's event that stands for a missing cue file: the desktop's alert sound.
-constexpr const char* kAlertEvent = "bell";
+constexpr const char* AlertEvent = "bell";
 
-constexpr const char* kApplicationName = "Пелимор 2007";
+constexpr const char* ApplicationName = "Пелимор 2007";
 
 // The desktop output. Every return code of the library is ignored on purpose: a game without a
 // sound device, or with a broken cue file, plays on in silence.
@@ -43,14 +43,14 @@ public:
         std::error_code error;
         const std::filesystem::path full = std::filesystem::absolute(path, error);
         const std::string name = error ? path : full.string();
-        ca_context_cancel(context_, kCueId);
-        ca_context_play(context_, kCueId, CA_PROP_MEDIA_FILENAME, name.c_str(), nullptr);
+        ca_context_cancel(context_, CueId);
+        ca_context_play(context_, CueId, CA_PROP_MEDIA_FILENAME, name.c_str(), nullptr);
     }
 
     void PlayAlert() override {
         if (!Open()) return;
-        ca_context_cancel(context_, kCueId);
-        ca_context_play(context_, kCueId, CA_PROP_EVENT_ID, kAlertEvent, nullptr);
+        ca_context_cancel(context_, CueId);
+        ca_context_play(context_, CueId, CA_PROP_EVENT_ID, AlertEvent, nullptr);
     }
 
 private:
@@ -64,7 +64,7 @@ private:
             context_ = nullptr;
             return false;
         }
-        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, kApplicationName, nullptr);
+        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, ApplicationName, nullptr);
         if (ca_context_open(context_) != CA_SUCCESS) {
             ca_context_destroy(context_);
             context_ = nullptr;

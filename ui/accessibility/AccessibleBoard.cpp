@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board as a screen reader finds it: a table "Поле" of cells named by place and look.
-#include "ui/AccessibleBoard.h"
+#include "ui/accessibility/AccessibleBoard.h"
 
 #include "core/GameState.h"
-#include "ui/AccessibleControls.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/MyImage.h"
 #include "ui/TreasureUnit.h"
 
@@ -138,11 +138,15 @@ public:
     // Announces the name once the handler is over, if it is not the one announced last; the
     // cell of a move then becomes the accessible focus.
     void LookChanged() {
-        Cell().SetNameCheckPending(true);
+        if (nameCheckPending_) return;
+        nameCheckPending_ = true;
         QMetaObject::invokeMethod(&Cell(), [this] { CheckName(); }, Qt::QueuedConnection);
     }
+    // Whether a check of the name waits for the handler to end: the thousands of repaints of
+    // one hint deduction then cost one check.
+    bool NameCheckPending() const { return nameCheckPending_; }
     void CheckName() {
-        Cell().SetNameCheckPending(false);
+        nameCheckPending_ = false;
         const QString name = CellName(Cell());
         if (name != announced_) {
             announced_ = name;
@@ -165,6 +169,7 @@ private:
 
     QString announced_;  // what assistive technology was last told, or read first
     bool silent_ = false;
+    bool nameCheckPending_ = false;
 };
 
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -276,7 +281,7 @@ QList<TMyImage*> CellsIn(const QWidget& panel) {
 }
 
 void CellLookChanged(TMyImage& cell) {
-    if (cell.NameCheckPending() || !QAccessible::isActive()) return;
+    if (!QAccessible::isActive()) return;
     if (CellAccessible* iface = InterfaceOf(cell)) iface->LookChanged();
 }
 
@@ -287,7 +292,8 @@ void CellMoveBegins(TMyImage& cell) {
 
 void CellMoveEnded(TMyImage& cell) {
     // With its name still to be checked, the check reports the cell.
-    if (MovingCell() != &cell || cell.NameCheckPending()) return;
+    if (MovingCell() != &cell) return;
+    if (const CellAccessible* iface = InterfaceOf(cell); iface && iface->NameCheckPending()) return;
     MovingCell() = nullptr;
     ReportMoveFocus(cell);
 }

@@ -9,9 +9,9 @@
 
 namespace ui {
 
-// Lets Qt's accessibility describe the game's own controls; once, before the windows are made.
-// Nothing is built until an assistive technology asks.
-void InstallAccessibility();
+// The accessible interface of the main window or of one of its buttons; null for any other
+// object.
+QAccessibleInterface* ControlInterfaceFor(QObject* object);
 
 // Makes the control the one a screen reader is told has the focus: its state says focused and a
 // focus event names it, which a screen reader speaks and starts its review from. The keyboard

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure-count picker as a screen reader finds it: a dialog with the slider and three
 // buttons, "Меньше", "Больше" and "Подтвердить", standing where a click does what they say.
-#include "ui/AccessiblePicker.h"
+#include "ui/accessibility/AccessiblePicker.h"
 
-#include "ui/AccessibleControls.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/NumTreasuresUnit.h"
 
 #include <QAccessible>

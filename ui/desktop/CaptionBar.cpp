@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The title bar the game draws itself on native Wayland: the caption alone, and a drag moves.
-#include "ui/CaptionBar.h"
+#include "ui/desktop/CaptionBar.h"
 
 #include <QCloseEvent>
 #include <QEvent>

@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's windows as a screen reader finds them over AT-SPI: the main window, its buttons,
 // the treasure-count picker and the board, with the actions that stand for the mouse.
-#include "ui/AccessibleControls.h"
+#include "ui/accessibility/AccessibleControls.h"
 
-#include "ui/AccessibleBoard.h"
-#include "ui/AccessiblePicker.h"
 #include "ui/FlatImageButton.h"
+#include "ui/PictureHolder.h"
 #include "ui/TreasureUnit.h"
 
 #include <QAccessible>
@@ -57,10 +56,7 @@ private:
             if (control->isWindow() && !(control == form.PopupMenu1 && control->isVisible())) {
                 continue;
             }
-            if (control == form.imgTreasure || control == form.imgNoKnow ||
-                control == form.imgEmpty) {
-                continue;
-            }
+            if (qobject_cast<PictureHolder*>(control) != nullptr) continue;
             controls.append(control);
         }
         return controls;
@@ -96,21 +92,18 @@ private:
     FlatImageButton& Button() const { return *static_cast<FlatImageButton*>(widget()); }
 };
 
-QAccessibleInterface* GameInterfaceFor(const QString&, QObject* object) {
+}  // namespace
+
+QAccessibleInterface* ControlInterfaceFor(QObject* object) {
     if (auto* button = qobject_cast<FlatImageButton*>(object)) return new ButtonAccessible(button);
     if (auto* form = qobject_cast<TForm1*>(object)) return new MainWindowAccessible(form);
-    if (QAccessibleInterface* picker = PickerInterfaceFor(object)) return picker;
-    return BoardInterfaceFor(object);
+    return nullptr;
 }
-
-}  // namespace
 
 bool BehindNotice(const QWidget& target) {
     const QWidget* notice = QApplication::activeModalWidget();
     return notice != nullptr && notice != target.window();
 }
-
-void InstallAccessibility() { QAccessible::installFactory(GameInterfaceFor); }
 
 void ReportAccessibleFocus(QWidget& control) {
     if (!QAccessible::isActive() || !control.isVisible()) return;
