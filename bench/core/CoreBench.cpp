@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a move, a placement and a whole game cost the rules on the largest board.
-#include "bench/core/NullPlatform.h"
 #include "bench/core/BoardPicks.h"
 
 #include "core/Board.h"
@@ -10,10 +9,14 @@
 #include "core/GameState.h"
 #include "core/Lines.h"
 #include "core/OpenCell.h"
+#include "tests/support/FakePlatform.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -22,6 +25,18 @@ namespace {
 
 constexpr int Side = 12;
 constexpr int MostTreasures = 36;  // the picker's limit on 12 x 12
+
+// The platform of every benchmark here: the tests' fake, counting the calls rather than keeping
+// them, with chance from a fixed seed and no limit on draws, so that every run measures the
+// same boards and the cost is the rules' own.
+struct NullPlatform : testsupport::FakePlatform {
+    static constexpr std::uint32_t Seed = 2007;
+    NullPlatform() {
+        keepCalls = false;
+        drawLimit = std::numeric_limits<std::size_t>::max();
+        UseSeed(Seed);
+    }
+};
 
 // The idle start-up board of a fresh run, bound to `platform`; any earlier board is freed.
 void FreshCore(NullPlatform& platform) {
@@ -154,12 +169,13 @@ void BM_WholeGame(benchmark::State& state) {
     for (int c = 0; c < Side; ++c) {
         for (int r = 0; r < Side; ++r) order.emplace_back(c, r);
     }
+    std::mt19937 chance(NullPlatform::Seed);
     std::int64_t moves = 0;
     for (auto _ : state) {
         platform.hints = false;
         core::StartCommand();
         platform.hints = state.range(0) != 0;
-        std::shuffle(order.begin(), order.end(), platform.chance);
+        std::shuffle(order.begin(), order.end(), chance);
         for (auto [c, r] : order) {
             if (!core::GameRunning) break;
             core::CellClick(*core::Cells[c][r]);

@@ -11,6 +11,7 @@
 #include "core/Lines.h"
 #include "core/OpenCell.h"
 #include "core/Platform.h"
+#include "tests/support/FakePlatform.h"
 #include "ui/BoardRebuild.h"
 #include "ui/MyImage.h"
 #include "ui/QtPlatform.h"
@@ -27,8 +28,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <memory>
-#include <random>
 #include <string>
 
 namespace uibench {
@@ -44,47 +46,22 @@ public:
     void PlayAlert() override {}
 };
 
-// The Qt platform, with every call passed on and the dear ones counted; chance is drawn from a
-// fixed seed, as in the core benchmarks, so every run measures the same boards.
-class CountingPlatform : public core::PlatformOps {
-public:
-    explicit CountingPlatform(ui::QtPlatform& qt) : qt_(qt) {}
-    long numbersDrawn = 0;
-    long picturesSet = 0;
-    static constexpr std::uint32_t Seed = 2007;
-    std::mt19937 chance{Seed};
-
-    void SetLabelText(core::Label l, const std::string& t) override { qt_.SetLabelText(l, t); }
-    bool HintsOn() override { return qt_.HintsOn(); }
-    bool CtrlHeld() override { return false; }
-    void StartWindows() override { qt_.StartWindows(); }
-    void RunEventLoop() override { qt_.RunEventLoop(); }
-    void CloseMainWindow() override { qt_.CloseMainWindow(); }
-    void LayoutBoard() override { qt_.LayoutBoard(); }
-    core::TCell* NewCell(int col, int row) override { return qt_.NewCell(col, row); }
-    void FreeCell(core::TCell* cell) override { qt_.FreeCell(cell); }
-    void SetCellPicture(core::TCell& cell, core::Picture picture) override {
-        ++picturesSet;
-        qt_.SetCellPicture(cell, picture);
+// The Qt platform, with every call passed on through the tests' fake and counted; chance is
+// drawn from a fixed seed, as in the core benchmarks, so every run measures the same boards.
+constexpr std::uint32_t Seed = 2007;
+struct CountingPlatform : testsupport::FakePlatform {
+    explicit CountingPlatform(ui::QtPlatform& qt) : FakePlatform(&qt) {
+        keepCalls = false;
+        drawLimit = std::numeric_limits<std::size_t>::max();
+        UseSeed(Seed);
+        // No benchmark here may end a game: a notice would wait for a player.
+        whileNoticeOpen = [] {
+            std::fprintf(stderr, "unexpected notice\n");
+            std::abort();
+        };
     }
-    void DrawCellText(core::TCell& cell, int x, int y, const std::string& text,
-                      core::Rgb colour) override {
-        ++numbersDrawn;
-        qt_.DrawCellText(cell, x, y, text, colour);
-    }
-    void SetClockEnabled(bool on) override { qt_.SetClockEnabled(on); }
-    std::uint32_t TickCount() override { return qt_.TickCount(); }
-    void SeedRandom() override { chance.seed(Seed); }
-    int RandomBelow(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(chance); }
-    void PlayCue(const std::string& name) override { qt_.PlayCue(name); }
-    // No benchmark here may end a game: a notice would wait for a player.
-    void ShowNotice(const std::string& text, const std::string&, core::NoticeButtons) override {
-        std::fprintf(stderr, "unexpected notice: %s\n", text.c_str());
-        std::abort();
-    }
-
-private:
-    ui::QtPlatform& qt_;
+    long NumbersDrawn() const { return static_cast<long>(Count(testsupport::Call::Kind::Text)); }
+    long PicturesSet() const { return static_cast<long>(Count(testsupport::Call::Kind::Picture)); }
 };
 
 // Counts the paint events of board cells, to show that each measured step paints the board once.
@@ -175,7 +152,7 @@ using bench::FirstEmptyCellWithANumber;
 core::TCell& SetUpWorstClick() {
     IdleBoard(Side);
     core::TreasureTotal = MostTreasures;
-    counting->SeedRandom();
+    counting->UseSeed(Seed);
     Form().sbtStartNewGameClick();
     core::ConfirmTreasureCount(MostTreasures + 1);
     core::TCell* target = FirstEmptyCellWithANumber();
@@ -202,12 +179,12 @@ void ClickAndClose(core::TCell& target) {
 
 void BM_WorstClick(benchmark::State& state) {
     core::TCell& target = SetUpWorstClick();
-    const long numbersBefore = counting->numbersDrawn;
-    const long picturesBefore = counting->picturesSet;
+    const long numbersBefore = counting->NumbersDrawn();
+    const long picturesBefore = counting->PicturesSet();
     const long paintsBefore = paints->cellPaints;
     for (auto _ : state) ClickAndClose(target);
-    ReportPerIteration(state, "numbers_drawn", counting->numbersDrawn - numbersBefore);
-    ReportPerIteration(state, "pictures_set", counting->picturesSet - picturesBefore);
+    ReportPerIteration(state, "numbers_drawn", counting->NumbersDrawn() - numbersBefore);
+    ReportPerIteration(state, "pictures_set", counting->PicturesSet() - picturesBefore);
     ReportPerIteration(state, "cell_paints", paints->cellPaints - paintsBefore);
     Form().sbtHint->setChecked(false);
     IdleBoard(Side);

@@ -49,6 +49,7 @@ void CoreTest::TearDown() {
         std::cout << "screen:\n";
         for (const std::string& row : Screen()) std::cout << "  " << row << '\n';
     }
+    for (const std::string& fault : platform.faults) ADD_FAILURE() << fault;
     platform.FreeLiveCells();
     ResetCoreState();
 }

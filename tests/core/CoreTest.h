@@ -3,9 +3,8 @@
 // The fixture of the core tests: a fresh game bound to the recording platform, boards drawn as text.
 #pragma once
 
-#include "tests/core/FakePlatform.h"
-
 #include "core/GameState.h"
+#include "tests/support/FakePlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +14,11 @@
 #include <vector>
 
 namespace coretest {
+
+using testsupport::Call;
+using testsupport::CellView;
+using testsupport::ColourName;
+using testsupport::FakePlatform;
 
 // Rows with runs of blanks squeezed to one, so a test may line its columns up.
 std::vector<std::string> Rows(std::initializer_list<std::string> rows);

@@ -54,12 +54,12 @@ Coverage& Coverage::operator+=(const Coverage& more) {
 Session::Session(std::uint32_t randomSeed, const PlayStyle& style)
     : platform_(randomSeed), style_(style) {
     testsupport::ResetCoreState();
-    core::BindPlatform(platform_);
+    core::BindPlatform(platform_.fake);
     platform_.BeginEvent();
     core::StartUp();
     Expect(platform_.seeds == 1, "start-up seeds chance exactly once");
     Expect(core::BoardWidth == 4 && core::BoardHeight == 4, "start-up builds a 4 x 4 board");
-    Expect(!core::GameRunning && !platform_.clockEnabled, "no game and no clock after start-up");
+    Expect(!core::GameRunning && !platform_.fake.ClockOn(), "no game and no clock after start-up");
     Expect(platform_.cues.empty() && platform_.notices.empty(), "start-up is silent");
     CheckInvariants();
 }
@@ -75,7 +75,7 @@ Event Session::Next(ChoiceSource& choose) const {
     }
     scene.pickerShown = pickerShown_;
     scene.pickerMaximum = pickerMaximum_;
-    scene.ticks = platform_.ticks;
+    scene.ticks = platform_.fake.now;
     scene.gameStartTicks = gameStartTicks_;
     return NextEvent(choose, style_, scene);
 }
@@ -86,9 +86,9 @@ void Session::Expect(bool ok, const std::string& what) {
 
 Session::Before Session::Snapshot() const {
     Before before{core::GameRunning, core::MoveCount,  core::TreasuresFound, core::TreasureTotal,
-                  core::BoardWidth,  core::BoardHeight, platform_.clockEnabled, std::nullopt};
-    if (auto label = platform_.labels.find(core::Label::lblTime); label != platform_.labels.end()) {
-        before.timeLabel = label->second;
+                  core::BoardWidth,  core::BoardHeight, platform_.fake.ClockOn(), std::nullopt};
+    if (platform_.fake.LabelWritten(core::Label::lblTime)) {
+        before.timeLabel = platform_.fake.LabelText(core::Label::lblTime);
     }
     return before;
 }
@@ -117,7 +117,7 @@ void Session::ExpectNotice(const char* text, core::NoticeButtons buttons) {
     Expect(notice.buttons == buttons, "notice buttons for '" + notice.text + "'");
     // A tick in the notice's own event loop may only switch the clock off.
     if (platform_.nestedTickDelivered) {
-        Expect(!platform_.clockEnabled, "a tick during a notice switches the clock off");
+        Expect(!platform_.fake.ClockOn(), "a tick during a notice switches the clock off");
     }
 }
 
@@ -126,7 +126,7 @@ void Session::Apply(const Event& event) {
     lastEvent_ = Describe(event);
     ++coverage_.events;
     platform_.BeginEvent();
-    platform_.ticks = event.ticks;
+    platform_.fake.now = event.ticks;
     platform_.tickDuringNotice = event.tickDuringNotice;
     const Before before = Snapshot();
     try {
@@ -134,14 +134,14 @@ void Session::Apply(const Event& event) {
             case EventKind::Start: ApplyStart(event, before); break;
             case EventKind::Stop: ApplyStop(before); break;
             case EventKind::Click: ApplyClick(event, before); break;
-            case EventKind::HintToggle: platform_.hintsDown = !platform_.hintsDown; break;
+            case EventKind::HintToggle: platform_.fake.hints = !platform_.fake.hints; break;
             case EventKind::ChooseSize: ApplyChooseSize(event, before); break;
             case EventKind::PickerOpen: ApplyPickerOpen(before); break;
             case EventKind::PickerConfirm: ApplyPickerConfirm(event, before); break;
             case EventKind::Tick:
             case EventKind::TimeOut: ApplyTick(event, before); break;
         }
-    } catch (const RunawayDraws& runaway) {
+    } catch (const testsupport::RunawayDraws& runaway) {
         Expect(false, std::string("the rules do not finish: ") + runaway.what());
         return;  // the state is half-built; checking it would only add noise
     }
@@ -151,7 +151,7 @@ void Session::Apply(const Event& event) {
 void Session::ApplyStart(const Event& event, const Before& before) {
     core::StartCommand();
     const int cells = before.width * before.height;
-    Expect(core::GameRunning && platform_.clockEnabled, "a start runs a game with its clock");
+    Expect(core::GameRunning && platform_.fake.ClockOn(), "a start runs a game with its clock");
     Expect(core::MoveCount == 0 && core::TreasuresFound == 0, "a start zeroes moves and finds");
     Expect(core::TreasureTotal == std::min(before.total, cells),
            "a start hides the count chosen, as many as the board holds: " +
@@ -185,11 +185,11 @@ void Session::ApplyStop(const Before& before) {
 
 void Session::ApplyClick(const Event& event, const Before& before) {
     core::TCell* cell = core::Cells[event.col][event.row];
-    if (!platform_.IsLive(cell)) {
+    if (!platform_.fake.IsLive(cell)) {
         Expect(false, "the board's cell is not alive");
         return;
     }
-    platform_.ctrlDown = event.ctrl;
+    platform_.fake.ctrl = event.ctrl;
     const bool ignored = !before.running || cell->Opened;
     const bool treasure = cell->HasTreasure;
     if (!ignored && event.ctrl) ctrlMarks_.insert(cell);
@@ -197,13 +197,13 @@ void Session::ApplyClick(const Event& event, const Before& before) {
     core::CellClick(*cell);
 
     if (ignored) {
-        Expect(platform_.calls == 0, "a click with no game or on an opened cell does nothing");
+        Expect(platform_.Calls() == 0, "a click with no game or on an opened cell does nothing");
         Expect(core::MoveCount == before.moves && core::TreasuresFound == before.found,
                "an ignored click keeps the counters");
         return;
     }
     if (event.ctrl) {
-        const CellView& view = platform_.liveCells.at(cell);
+        const testsupport::CellView& view = platform_.fake.View(*cell);
         Expect(!cell->Opened && cell->LineCount == -1, "Ctrl+click leaves the cell closed");
         Expect(view.picture == core::Picture::Empty, "Ctrl+click paints the empty picture");
         Expect(platform_.touchedCells == std::set<const core::TCell*>{cell},
@@ -213,7 +213,7 @@ void Session::ApplyClick(const Event& event, const Before& before) {
         return;
     }
     ++coverage_.moves;
-    coverage_.hintedMoves += platform_.hintsDown;
+    coverage_.hintedMoves += platform_.fake.hints;
     coverage_.twoDigitCounts += cell->LineCount >= 10;
     Expect(cell->Opened, "a click opens the cell");
     Expect(core::MoveCount == before.moves + 1, "a click counts one move");
@@ -233,7 +233,7 @@ void Session::ApplyClick(const Event& event, const Before& before) {
     } else {
         Expect(platform_.notices.empty(), "a move that does not win shows no notice");
     }
-    if (!platform_.hintsDown || won) {
+    if (!platform_.fake.hints || won) {
         Expect(platform_.touchedCells == std::set<const core::TCell*>{cell},
                "without hints a move changes only the cell clicked");
     } else {
@@ -255,7 +255,7 @@ void Session::ApplyChooseSize(const Event& event, const Before& before) {
     if (!fits) Expect(!accepted, "a size outside 4..12 is refused");
     if (!accepted) {
         ++coverage_.refusedSizes;
-        Expect(platform_.calls == 0, "a refused size changes nothing");
+        Expect(platform_.Calls() == 0, "a refused size changes nothing");
         Expect(core::BoardWidth == before.width && core::BoardHeight == before.height,
                "a refused size keeps the board");
         return;
@@ -276,7 +276,7 @@ void Session::ApplyChooseSize(const Event& event, const Before& before) {
 void Session::ApplyPickerOpen(const Before& before) {
     const bool allowed = core::PickerMayOpen();
     Expect(allowed == !before.running, "the picker opens exactly when no game runs");
-    Expect(platform_.calls == 0, "opening the picker touches nothing");
+    Expect(platform_.Calls() == 0, "opening the picker touches nothing");
     if (!allowed) return;  // a picker already shown keeps its slider
     const int maximum = core::PickerMaximum(core::BoardWidth);
     Expect(maximum == PickerMaximumByWidth[core::BoardWidth - SmallestSide],
@@ -299,16 +299,15 @@ void Session::ApplyPickerConfirm(const Event& event, const Before& before) {
 }
 
 void Session::ApplyTick(const Event& event, const Before& before) {
-    if (!platform_.clockEnabled) return;  // a stopped timer fires no tick
+    if (!platform_.fake.ClockOn()) return;  // a stopped timer fires no tick
     core::Timer1Timer();
     ExpectBoardUntouched(before, "a tick");
-    const auto timeLabel = platform_.labels.find(core::Label::lblTime);
-    const bool timeUnchanged = before.timeLabel
-                                   ? timeLabel != platform_.labels.end() &&
-                                         timeLabel->second == *before.timeLabel
-                                   : timeLabel == platform_.labels.end();
+    const bool timeShown = platform_.fake.LabelWritten(core::Label::lblTime);
+    const std::string time = platform_.fake.LabelText(core::Label::lblTime);
+    const bool timeUnchanged =
+        before.timeLabel ? timeShown && time == *before.timeLabel : !timeShown;
     if (!before.running) {
-        Expect(!platform_.clockEnabled, "the first tick after a game switches the clock off");
+        Expect(!platform_.fake.ClockOn(), "the first tick after a game switches the clock off");
         Expect(timeUnchanged, "that tick leaves the time alone");
         ExpectQuiet("that tick");
         return;
@@ -326,7 +325,7 @@ void Session::ApplyTick(const Event& event, const Before& before) {
     if (!core::GameRunning) {
         ++coverage_.timeOuts;
         Expect(highest >= TimeLimitSeconds, "the game timed out early" + when);
-        Expect(!platform_.clockEnabled, "the time-out switches the clock off");
+        Expect(!platform_.fake.ClockOn(), "the time-out switches the clock off");
         Expect(platform_.cues == std::vector<std::string>{core::cues::GameOver},
                "the time-out plays gameover");
         ExpectNotice(core::texts::TimeOutNotice, core::NoticeButtons::OkCancel);
@@ -337,15 +336,15 @@ void Session::ApplyTick(const Event& event, const Before& before) {
         return;
     }
     Expect(lowest < TimeLimitSeconds, "the game outlived the hour" + when);
-    Expect(platform_.clockEnabled, "a running game keeps its clock");
+    Expect(platform_.fake.ClockOn(), "a running game keeps its clock");
     ExpectQuiet("a tick");
-    if (timeLabel == platform_.labels.end()) {
+    if (!timeShown) {
         Expect(false, "a tick shows the time");
         return;
     }
     bool matches = false;
-    for (int s = lowest; s <= highest && !matches; ++s) matches = timeLabel->second == Minutes(s);
-    Expect(matches, "the clock reads '" + timeLabel->second + "', not " + Minutes(lowest) +
+    for (int s = lowest; s <= highest && !matches; ++s) matches = time == Minutes(s);
+    Expect(matches, "the clock reads '" + time + "', not " + Minutes(lowest) +
                         " .. " + Minutes(highest) + when);
 }
 
@@ -358,10 +357,10 @@ void Session::Finish() {
     const int cells = core::BoardWidth * core::BoardHeight;
     core::FreeCells();
     Expect(platform_.cellsFreed == cells, "exit frees every cell of the board");
-    Expect(platform_.liveCells.empty(),
-           std::to_string(platform_.liveCells.size()) + " cells outlive the board");
-    for (const std::string& fault : platform_.faults) Expect(false, fault);
-    platform_.faults.clear();
+    Expect(platform_.fake.LiveCells() == 0,
+           std::to_string(platform_.fake.LiveCells()) + " cells outlive the board");
+    for (const std::string& fault : platform_.fake.faults) Expect(false, fault);
+    platform_.fake.faults.clear();
 }
 
 }  // namespace play

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "tests/property/EventStream.h"
-#include "tests/property/TrackingPlatform.h"
+#include "tests/property/Tracker.h"
 
 #include "core/GameState.h"
 
@@ -82,7 +82,7 @@ private:
     void CheckLabels();
     void CheckHintMarks(const core::TCell& clicked);
 
-    TrackingPlatform platform_;
+    Tracker platform_;
     const PlayStyle& style_;
     std::vector<std::string> failures_;
     std::string lastEvent_ = "start-up";

@@ -29,8 +29,8 @@ std::string At(const core::TCell& cell) {
 }  // namespace
 
 void Session::CheckInvariants() {
-    for (const std::string& fault : platform_.faults) Expect(false, fault);
-    platform_.faults.clear();
+    for (const std::string& fault : platform_.fake.faults) Expect(false, fault);
+    platform_.fake.faults.clear();
 
     const int width = core::BoardWidth;
     const int height = core::BoardHeight;
@@ -39,15 +39,15 @@ void Session::CheckInvariants() {
         Expect(false, "the board is " + std::to_string(width) + " x " + std::to_string(height));
         return;  // the cell table cannot be read safely
     }
-    Expect(static_cast<int>(platform_.liveCells.size()) == width * height,
-           std::to_string(platform_.liveCells.size()) + " cells alive for a " +
+    Expect(static_cast<int>(platform_.fake.LiveCells()) == width * height,
+           std::to_string(platform_.fake.LiveCells()) + " cells alive for a " +
                std::to_string(width) + " x " + std::to_string(height) + " board");
 
     int opened = 0, treasures = 0, openedTreasures = 0;
     for (int c = 0; c < width; ++c) {
         for (int r = 0; r < height; ++r) {
             const core::TCell* cell = core::Cells[c][r];
-            if (!platform_.IsLive(cell)) {
+            if (!platform_.fake.IsLive(cell)) {
                 Expect(false, "the table's cell (" + std::to_string(c) + ", " +
                                   std::to_string(r) + ") is not alive");
                 return;
@@ -83,13 +83,15 @@ void Session::CheckInvariants() {
                std::to_string(core::TreasureTotal));
     if (core::GameRunning) {
         Expect(core::TreasuresFound < core::TreasureTotal, "a game runs on after its last find");
-        Expect(platform_.clockEnabled, "a game runs with its clock off");
+        Expect(platform_.fake.ClockOn(), "a game runs with its clock off");
     }
     CheckLabels();
 }
 
 void Session::CheckCell(const core::TCell& cell) {
-    const CellView& view = platform_.liveCells.at(&cell);
+    const testsupport::CellView& view = platform_.fake.View(cell);
+    // The number shown: the one drawn last since the picture.
+    const testsupport::Call* number = view.texts.empty() ? nullptr : &view.texts.back();
     // Every cell is checked after every event, so a message is only built for a broken rule.
     if (cell.Opened != (cell.LineCount >= 0)) {
         Fail("cell " + At(cell) + " has LineCount " + std::to_string(cell.LineCount) +
@@ -101,7 +103,7 @@ void Session::CheckCell(const core::TCell& cell) {
     }
     if (!cell.Opened) {
         if (*view.picture == core::Picture::Treasure) Fail("closed treasure shown at " + At(cell));
-        if (view.number) Fail("closed cell " + At(cell) + " shows a number");
+        if (number) Fail("closed cell " + At(cell) + " shows a number");
         const bool marked = ctrlMarks_.count(&cell) != 0;
         if (*view.picture == core::Picture::Empty && cell.HasTreasure && !marked) {
             Fail("a hint marks the treasure at " + At(cell) + " as empty ground");
@@ -119,27 +121,27 @@ void Session::CheckCell(const core::TCell& cell) {
         Fail("cell " + At(cell) + " counts " + std::to_string(cell.LineCount) +
              ", its lines hold " + std::to_string(count));
     }
-    if (!view.number) {
+    if (!number) {
         Fail("opened cell " + At(cell) + " shows no number");
         return;
     }
-    if (*view.number != std::to_string(count)) {
-        Fail("cell " + At(cell) + " shows '" + *view.number + "', its lines hold " +
+    if (number->text != std::to_string(count)) {
+        Fail("cell " + At(cell) + " shows '" + number->text + "', its lines hold " +
              std::to_string(count));
     }
     const core::Rgb colour =
         cell.HasTreasure ? core::TreasureNumberColour : core::EmptyNumberColour;
-    if (view.colour != colour) Fail("cell " + At(cell) + " has its number in the wrong colour");
-    if (view.x != (count >= 10 ? TwoDigitX : OneDigitX) || view.y != NumberY) {
+    if (!(number->colour == colour)) Fail("cell " + At(cell) + " has its number in the wrong colour");
+    if (number->x != (count >= 10 ? TwoDigitX : OneDigitX) || number->y != NumberY) {
         Fail("cell " + At(cell) + " has its number at the wrong place");
     }
 }
 
 void Session::CheckLabels() {
     const auto expectLabel = [&](core::Label label, const std::string& text, const char* name) {
-        const auto shown = platform_.labels.find(label);
-        if (shown == platform_.labels.end()) return;  // still the window's own caption
-        Expect(shown->second == text, std::string(name) + " reads '" + shown->second +
+        if (!platform_.fake.LabelWritten(label)) return;  // still the window's own caption
+        const std::string shown = platform_.fake.LabelText(label);
+        Expect(shown == text, std::string(name) + " reads '" + shown +
                                           "', the state says '" + text + "'");
     };
     expectLabel(core::Label::lblHod, core::texts::MovePrefix + std::to_string(core::MoveCount),
@@ -153,7 +155,7 @@ void Session::CheckLabels() {
                 core::texts::RestPrefix +
                     std::to_string(core::TreasureTotal - core::TreasuresFound),
                 "lblRest");
-    Expect(platform_.labels.count(core::Label::lblWH) != 0, "lblWH was never written");
+    Expect(platform_.fake.LabelWritten(core::Label::lblWH), "lblWH was never written");
     expectLabel(core::Label::lblWH,
                 std::to_string(core::BoardWidth) + " x " + std::to_string(core::BoardHeight),
                 "lblWH");
@@ -166,7 +168,7 @@ void Session::CheckHintMarks(const core::TCell& clicked) {
     const auto expectLinesMarked = [&](const core::TCell& proof, const char* why) {
         ForEachOnLines(proof.Col, proof.Row, [&](const core::TCell& cell) {
             proven.insert(&cell);
-            const auto& picture = platform_.liveCells.at(&cell).picture;
+            const auto& picture = platform_.fake.View(cell).picture;
             if (!cell.HasTreasure && picture != core::Picture::Empty) {
                 Fail("cell " + At(cell) + " is proven empty by " + why + " at " + At(proof) +
                      " but not marked");
@@ -196,11 +198,11 @@ std::string Session::BoardPicture() const {
     for (int r = 0; r < core::BoardHeight; ++r) {
         for (int c = 0; c < core::BoardWidth; ++c) {
             const core::TCell* cell = core::Cells[c][r];
-            if (!cell || !platform_.IsLive(cell)) {
+            if (!cell || !platform_.fake.IsLive(cell)) {
                 board << '?';
                 continue;
             }
-            const auto& view = platform_.liveCells.at(cell);
+            const auto& view = platform_.fake.View(*cell);
             const bool green = view.picture == core::Picture::Empty;
             if (cell->Opened) board << (cell->HasTreasure ? '$' : 'o');
             else if (cell->HasTreasure) board << (green ? 'M' : 'T');
@@ -218,7 +220,7 @@ std::string Session::Report() const {
     report << "state: " << core::BoardWidth << " x " << core::BoardHeight
            << (core::GameRunning ? ", running" : ", idle") << ", moves " << core::MoveCount
            << ", found " << core::TreasuresFound << " of " << core::TreasureTotal
-           << (platform_.hintsDown ? ", hints on" : ", hints off")
+           << (platform_.fake.hints ? ", hints on" : ", hints off")
            << (confirmedSinceStart_ ? ", count confirmed mid-game" : "") << '\n'
            << "board (T treasure, . empty, m/M marked, o opened, $ found):\n"
            << BoardPicture();

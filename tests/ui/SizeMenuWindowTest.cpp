@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The size menu in the game window: where it pops up, and what a chosen size does to the board
-// between games and during one.
+// The size menu in the game window: its items, where it pops up, and what a chosen size does to
+// the board between games and during one.
 #include "tests/ui/GameWindow.h"
 
 #include "core/GameState.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
@@ -26,6 +27,34 @@ std::vector<QPointer<ui::TMyImage>> BoardWidgets() {
         }
     }
     return widgets;
+}
+
+TEST_F(SizeMenu, OffersTheNineSquareBoardsWithTheStartUpBoardMarked) {
+    struct Expected {
+        const char* name;
+        QString caption;
+        int tag;
+    };
+    const Expected expected[] = {
+        {"N4x41", "  4 x  4", 404},   {"N1", "  5 x  5", 505},      {"wh6", "  6 x  6", 606},
+        {"wh7", "  7 x  7", 707},     {"wh8", "  8 x  8", 808},     {"wh9", "  9 x  9", 909},
+        {"N9x111", "10 x 10", 1010},  {"N10x71", "11 x 11", 1111},  {"N10x81", "12 x 12", 1212},
+    };
+    const QList<QAction*> items = form().PopupMenu1->actions();
+    ASSERT_EQ(items.size(), 9);
+    QActionGroup* group = items.front()->actionGroup();
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->exclusionPolicy(), QActionGroup::ExclusionPolicy::Exclusive);
+    for (int i = 0; i < items.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(items[i]->objectName(), expected[i].name);
+        EXPECT_EQ(items[i]->text(), expected[i].caption);
+        EXPECT_EQ(items[i]->data().toInt(), expected[i].tag);
+        EXPECT_TRUE(items[i]->isCheckable());
+        EXPECT_EQ(items[i]->actionGroup(), group);
+    }
+    EXPECT_EQ(CheckedSizes(), QStringList{"N4x41"});
+    EXPECT_EQ(form().PopupMenu1->objectName(), "PopupMenu1");
 }
 
 TEST_F(SizeMenu, PopsUpAtTheSizeButtonsBottomLeftBetweenGamesAndDuringOne) {
@@ -65,6 +94,15 @@ TEST_F(SizeMenu, ASizeChosenDuringAGameLeavesTheCheckMarkAndTheBoard) {
         EXPECT_TRUE(core::GameRunning);
         EXPECT_TRUE(form().Panel1->isVisible());
     }
+
+    // Once the game is over the menu answers again.
+    {
+        NoticeCatcher catcher;
+        ClickButton(*form().sbtStop);
+    }
+    ChooseFromMenu("wh9");
+    EXPECT_EQ(CheckedSizes(), QStringList{"wh9"});
+    EXPECT_EQ(core::BoardWidth, 9);
 }
 
 TEST_F(SizeMenu, ASizeChosenBetweenGamesRebuildsTheBoardClosedAndStartsNothing) {

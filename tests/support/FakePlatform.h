@@ -1,21 +1,25 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A recording stand-in for the platform: logs every call in order and plays back scripted input.
+// The one stand-in for the platform in tests and benchmarks: it logs every call in order, keeps
+// what the player would see, flags misuse of the cells, and plays back scripted input.
 #pragma once
 
 #include "core/GameState.h"
 #include "core/Platform.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
 #include <optional>
 #include <random>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-namespace coretest {
+namespace testsupport {
 
 // One call the rules made, with everything it carried.
 struct Call {
@@ -26,7 +30,8 @@ struct Call {
     Kind kind;
     std::string text;      // label text, drawn text, cue name or notice text
     std::string detail;    // label name, picture name, notice title
-    int col = -1, row = -1;  // the cell concerned, if any
+    const core::TCell* cell = nullptr;  // the cell concerned, if any
+    int col = -1, row = -1;             // and its place
     int x = 0, y = 0;        // where a text was drawn
     core::Rgb colour{0, 0, 0};
     core::NoticeButtons buttons = core::NoticeButtons::Ok;
@@ -42,12 +47,23 @@ struct Call {
 // What a cell shows right now: its picture and the numbers drawn on it since.
 struct CellView {
     std::optional<core::Picture> picture;  // none between NewCell and the first picture
-    std::vector<Call> texts;               // DrawCellText calls since the last picture
+    std::vector<Call> texts;  // DrawCellText calls since the last picture, a redraw kept once
+};
+
+// Thrown out of the rules past the fake's draw limit: a placement that cannot finish would
+// otherwise hang the run.
+struct RunawayDraws : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 class FakePlatform : public core::PlatformOps {
 public:
+    // With `passTo`, every call is passed on to that platform too, which then makes and frees
+    // the cells and answers for hints, Ctrl and the tick counter; chance stays the fake's own.
+    explicit FakePlatform(core::PlatformOps* passTo = nullptr) : passTo_(passTo) {}
     ~FakePlatform() override;
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
 
     // --- Script ---
     bool hints = false;               // the hint toggle
@@ -59,8 +75,13 @@ public:
 
     // Random draws come from this seed once the scripted ones run out.
     void UseSeed(std::uint32_t seed);
-    // Draws beyond this many fail the test instead of hanging it (an endless placement loop).
+    // Draws beyond this many throw RunawayDraws instead of hanging the run.
     std::size_t drawLimit = 100000;
+    // Whether every call is kept, or only counted by kind: a benchmark measures the rules, and
+    // a long randomised session would keep millions of calls.
+    bool keepCalls = true;
+    // Told of every call once the fake has handled it, before a notice's whileNoticeOpen.
+    std::function<void(const Call&)> onCall;
 
     // --- Record ---
     const std::vector<Call>& Calls() const { return calls_; }
@@ -70,6 +91,11 @@ public:
     std::vector<std::string> Outline() const;
     std::vector<std::string> Cues() const;
     void ClearLog() { calls_.clear(); }
+    // How many calls of a kind came since the fake was made, kept or not.
+    std::size_t Count(Call::Kind kind) const { return counts_[static_cast<std::size_t>(kind)]; }
+    // Misuse of the cells seen so far, in words: a cell used after it was freed or before the
+    // board was laid out, a number drawn over another, a draw below zero.
+    std::vector<std::string> faults;
 
     // The text a label shows now; empty if the rules never wrote it.
     std::string LabelText(core::Label label) const;
@@ -78,6 +104,7 @@ public:
     const CellView& View(const core::TCell& cell) const;
     std::size_t LiveCells() const { return views_.size(); }
     bool IsLive(const core::TCell* cell) const { return views_.count(cell) != 0; }
+    std::set<const core::TCell*> Live() const;
     bool ClockOn() const { return clockOn_; }
     std::size_t DrawsMade() const { return drawsMade_; }
 
@@ -106,14 +133,23 @@ public:
                     core::NoticeButtons buttons) override;
 
 private:
+    // The call at hand, counted and, if calls are kept, logged.
     Call& Record(Call::Kind kind);
+    // Tells onCall of the call at hand.
+    void Told(const Call& call) const;
+    // The view of a live cell; null, and a fault, for any other.
+    CellView* LiveView(const core::TCell& cell, const char* operation);
 
+    core::PlatformOps* passTo_;
     std::vector<Call> calls_;
+    Call scratch_;  // the call at hand while calls are not kept
+    std::array<std::size_t, static_cast<std::size_t>(Call::Kind::Notice) + 1> counts_{};  // by kind
     std::map<core::Label, std::string> labels_;
     std::map<const core::TCell*, CellView> views_;
     bool clockOn_ = false;
     std::optional<std::mt19937> seeded_;
     std::size_t drawsMade_ = 0;
+    bool laidOut_ = false;  // LayoutBoard came since the board was last emptied
 };
 
 std::string LabelName(core::Label label);
@@ -121,4 +157,4 @@ std::string PictureName(core::Picture picture);
 // "yellow", "blue" or the hex triple.
 std::string ColourName(core::Rgb colour);
 
-}  // namespace coretest
+}  // namespace testsupport

@@ -3,10 +3,12 @@
 // The treasure-count picker: its slider, its opening under the button, and its confirmation.
 #include "ui/NumTreasuresUnit.h"
 
+#include "core/Board.h"
 #include "core/Choices.h"
 #include "core/Game.h"
 #include "core/GameState.h"
-#include "tests/picker/FakePlatform.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/ResetCore.h"
 #include "ui/FlatImageButton.h"
 #include "ui/desktop/Placement.h"
 
@@ -24,7 +26,18 @@
 
 namespace {
 
-using picker_test::FakePlatform;
+using testsupport::Call;
+using testsupport::FakePlatform;
+
+// Binds a fresh fake and puts the game back as it is at start-up: an idle 4 x 4 board with
+// one treasure to hide, hidden by fixed-seed chance.
+void ResetGame(FakePlatform& platform) {
+    // The previous test's cells belonged to the previous fake, which freed them; forget them.
+    testsupport::ResetCoreState();
+    platform.UseSeed(20070);
+    core::BindPlatform(platform);
+    core::ResetBoard();
+}
 using ui::TfrmNumTreasures;
 using ui::TNumTreasuresSlider;
 
@@ -63,7 +76,7 @@ struct MainWindowStandIn {
 class PickerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        picker_test::ResetGame(platform);
+        ResetGame(platform);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&main.window));
     }
 
@@ -198,7 +211,7 @@ TEST_F(PickerTest, DraggingShowsTheNumberButChangesNothingUntilTheBackgroundIsCl
     QTest::mouseRelease(&Slider(), Qt::LeftButton, {}, grip + QPoint(0, 150));
 
     EXPECT_EQ(core::TreasureTotal, 1);
-    EXPECT_EQ(platform.labels.count(core::Label::lblNumTreasures), 0u);
+    EXPECT_FALSE(platform.LabelWritten(core::Label::lblNumTreasures));
     EXPECT_TRUE(picker.isVisible());
     EXPECT_EQ(confirmations.count(), 0);
 
@@ -226,45 +239,16 @@ TEST_F(PickerTest, OnlyALeftClickOnTheBackgroundConfirmsAndHides) {
     QTest::mouseRelease(picker.windowHandle(), Qt::LeftButton, {}, QPoint(55, 170));
     EXPECT_TRUE(picker.isVisible());
     EXPECT_EQ(core::TreasureTotal, 1);
-    EXPECT_EQ(platform.labels.count(core::Label::lblNumTreasures), 0u);
+    EXPECT_FALSE(platform.LabelWritten(core::Label::lblNumTreasures));
 
     ClickBackground();
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(core::TreasureTotal, 5);
     EXPECT_EQ(core::TreasuresFound, 0);
-    EXPECT_EQ(platform.labels[core::Label::lblNumTreasures], "Спрятано кладов: 5");
-    EXPECT_EQ(platform.labels[core::Label::lblNumMyTreasures], "Найдено кладов: 0");
-    EXPECT_EQ(platform.labels[core::Label::lblRest], "Осталось найти: 5");
+    EXPECT_EQ(platform.LabelText(core::Label::lblNumTreasures), "Спрятано кладов: 5");
+    EXPECT_EQ(platform.LabelText(core::Label::lblNumMyTreasures), "Найдено кладов: 0");
+    EXPECT_EQ(platform.LabelText(core::Label::lblRest), "Осталось найти: 5");
     EXPECT_FALSE(core::GameRunning) << "confirming starts no game";
-}
-
-TEST_F(PickerTest, AConfirmationDuringAGameSetsTheWinTargetWithoutHidingAgain) {
-    ChooseBoard(8);
-    core::TreasureTotal = 4;
-    ASSERT_TRUE(Open());  // left open across the start
-    core::StartCommand();
-    ASSERT_TRUE(core::GameRunning);
-    core::TreasuresFound = 2;  // as if two had been found already
-    const std::set<core::TCell*> board = platform.liveCells;
-    std::set<core::TCell*> hidden;
-    for (core::TCell* cell : board) {
-        if (cell->HasTreasure) hidden.insert(cell);
-    }
-    ASSERT_EQ(hidden.size(), 4u);
-
-    HoldOnTrack(340);
-    HoldOnTrack(340);
-    ClickBackground();
-
-    EXPECT_EQ(core::TreasureTotal, 3);
-    EXPECT_EQ(core::TreasuresFound, 0);
-    EXPECT_EQ(platform.labels[core::Label::lblRest], "Осталось найти: 3");
-    EXPECT_TRUE(core::GameRunning);
-    EXPECT_FALSE(picker.isVisible());
-    EXPECT_EQ(platform.liveCells, board);
-    for (core::TCell* cell : board) {
-        EXPECT_EQ(cell->HasTreasure, hidden.count(cell) == 1) << "treasures stay where they were";
-    }
 }
 
 TEST_F(PickerTest, ACountPickedOnALargeBoardFitsASmallerOneAtTheStart) {
@@ -283,11 +267,12 @@ TEST_F(PickerTest, ACountPickedOnALargeBoardFitsASmallerOneAtTheStart) {
 
         ChooseBoard(c.smallerSide);
         core::StartCommand();  // would never finish hiding 36 in 25 cells
-        const auto treasures = std::count_if(platform.liveCells.begin(), platform.liveCells.end(),
-                                             [](core::TCell* cell) { return cell->HasTreasure; });
+        const std::set<const core::TCell*> live = platform.Live();
+        const auto treasures = std::count_if(live.begin(), live.end(),
+                                             [](const core::TCell* cell) { return cell->HasTreasure; });
         EXPECT_EQ(treasures, c.hidden);
         EXPECT_EQ(core::TreasureTotal, c.hidden);
-        EXPECT_EQ(platform.labels[core::Label::lblNumTreasures],
+        EXPECT_EQ(platform.LabelText(core::Label::lblNumTreasures),
                   "Спрятано кладов: " + std::to_string(c.hidden));
     }
 }

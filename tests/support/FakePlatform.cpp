@@ -1,14 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A recording stand-in for the platform: logs every call in order and plays back scripted input.
-#include "tests/core/FakePlatform.h"
-
-#include <gtest/gtest.h>
+// The one stand-in for the platform in tests and benchmarks.
+#include "tests/support/FakePlatform.h"
 
 #include <cstdio>
 #include <stdexcept>
 
-namespace coretest {
+namespace testsupport {
 
 using core::Label;
 using core::Picture;
@@ -135,23 +133,48 @@ std::string FakePlatform::LabelText(Label label) const {
 }
 
 const CellView& FakePlatform::View(const TCell& cell) const {
-    static const CellView gone;
     const auto it = views_.find(&cell);
     if (it == views_.end()) {
-        ADD_FAILURE() << "cell " << cell.Col << "," << cell.Row << " is not live";
-        return gone;
+        throw std::out_of_range("cell " + std::to_string(cell.Col) + "," +
+                                std::to_string(cell.Row) + " is not live");
     }
     return it->second;
 }
 
 void FakePlatform::FreeLiveCells() {
-    for (auto& [cell, view] : views_) delete cell;
+    // Passed on, the cells are the other platform's to free.
+    if (!passTo_) {
+        for (auto& [cell, view] : views_) delete cell;
+    }
     views_.clear();
+    laidOut_ = false;
 }
 
 Call& FakePlatform::Record(Call::Kind kind) {
+    ++counts_[static_cast<std::size_t>(kind)];
+    if (!keepCalls) {
+        scratch_ = Call{kind, {}, {}};
+        return scratch_;
+    }
     calls_.push_back(Call{kind, {}, {}});
     return calls_.back();
+}
+
+void FakePlatform::Told(const Call& call) const {
+    if (onCall) onCall(call);
+}
+
+CellView* FakePlatform::LiveView(const TCell& cell, const char* operation) {
+    const auto it = views_.find(&cell);
+    if (it != views_.end()) return &it->second;
+    faults.push_back(std::string(operation) + " on a cell that is not live");
+    return nullptr;
+}
+
+std::set<const TCell*> FakePlatform::Live() const {
+    std::set<const TCell*> live;
+    for (const auto& [cell, view] : views_) live.insert(cell);
+    return live;
 }
 
 void FakePlatform::SetLabelText(Label label, const std::string& text) {
@@ -159,108 +182,162 @@ void FakePlatform::SetLabelText(Label label, const std::string& text) {
     call.detail = LabelName(label);
     call.text = text;
     labels_[label] = text;
+    Told(call);
+    if (passTo_) passTo_->SetLabelText(label, text);
 }
 
 bool FakePlatform::HintsOn() {
-    Record(Call::Kind::HintsQuery).on = hints;
-    return hints;
+    const bool on = passTo_ ? passTo_->HintsOn() : hints;
+    Record(Call::Kind::HintsQuery).on = on;
+    return on;
 }
 
 bool FakePlatform::CtrlHeld() {
-    Record(Call::Kind::CtrlQuery).on = ctrl;
-    return ctrl;
+    const bool held = passTo_ ? passTo_->CtrlHeld() : ctrl;
+    Record(Call::Kind::CtrlQuery).on = held;
+    return held;
 }
 
-void FakePlatform::StartWindows() { Record(Call::Kind::StartWindows); }
-void FakePlatform::RunEventLoop() { Record(Call::Kind::RunEventLoop); }
-void FakePlatform::CloseMainWindow() { Record(Call::Kind::CloseMainWindow); }
-void FakePlatform::LayoutBoard() { Record(Call::Kind::Layout); }
+void FakePlatform::StartWindows() {
+    Told(Record(Call::Kind::StartWindows));
+    if (passTo_) passTo_->StartWindows();
+}
+
+void FakePlatform::RunEventLoop() {
+    Told(Record(Call::Kind::RunEventLoop));
+    if (passTo_) passTo_->RunEventLoop();
+}
+
+void FakePlatform::CloseMainWindow() {
+    Told(Record(Call::Kind::CloseMainWindow));
+    if (passTo_) passTo_->CloseMainWindow();
+}
+
+void FakePlatform::LayoutBoard() {
+    laidOut_ = true;
+    Told(Record(Call::Kind::Layout));
+    if (passTo_) passTo_->LayoutBoard();
+}
 
 TCell* FakePlatform::NewCell(int col, int row) {
     Call& call = Record(Call::Kind::NewCell);
     call.col = col;
     call.row = row;
-    auto* cell = new TCell;
+    if (!laidOut_) faults.push_back("NewCell before LayoutBoard");
+    if (col < 0 || col >= core::MaxBoardSide || row < 0 || row >= core::MaxBoardSide) {
+        faults.push_back("NewCell(" + std::to_string(col) + ", " + std::to_string(row) +
+                         ") is off the 12 x 12 table");
+    }
+    TCell* cell = passTo_ ? passTo_->NewCell(col, row) : new TCell;
     cell->Col = col;
     cell->Row = row;
     views_[cell] = CellView{};
+    call.cell = cell;
+    Told(call);
     return cell;
 }
 
 void FakePlatform::FreeCell(TCell* cell) {
     Call& call = Record(Call::Kind::FreeCell);
-    if (cell == nullptr || views_.count(cell) == 0) {
-        ADD_FAILURE() << "FreeCell on a cell that is not live";
+    if (cell == nullptr || views_.erase(cell) == 0) {
+        // Never free what this fake did not hand out, or took back already.
+        faults.push_back(cell ? "FreeCell of a cell that is not live" : "FreeCell(nullptr)");
         return;
     }
+    call.cell = cell;
     call.col = cell->Col;
     call.row = cell->Row;
-    views_.erase(cell);
-    delete cell;
+    if (views_.empty()) laidOut_ = false;
+    Told(call);
+    if (passTo_) {
+        passTo_->FreeCell(cell);
+    } else {
+        delete cell;
+    }
 }
 
 void FakePlatform::SetCellPicture(TCell& cell, Picture picture) {
     Call& call = Record(Call::Kind::Picture);
+    call.cell = &cell;
     call.col = cell.Col;
     call.row = cell.Row;
     call.detail = PictureName(picture);
-    const auto it = views_.find(&cell);
-    if (it == views_.end()) {
-        ADD_FAILURE() << "picture on a cell that is not live";
-        return;
-    }
-    it->second = CellView{picture, {}};
+    if (CellView* view = LiveView(cell, "SetCellPicture")) *view = CellView{picture, {}};
+    Told(call);
+    if (passTo_) passTo_->SetCellPicture(cell, picture);
 }
 
 void FakePlatform::DrawCellText(TCell& cell, int x, int y, const std::string& text, Rgb colour) {
     Call& call = Record(Call::Kind::Text);
+    call.cell = &cell;
     call.col = cell.Col;
     call.row = cell.Row;
     call.x = x;
     call.y = y;
     call.text = text;
     call.colour = colour;
-    const auto it = views_.find(&cell);
-    if (it == views_.end()) {
-        ADD_FAILURE() << "text on a cell that is not live";
-        return;
+    if (CellView* view = LiveView(cell, "DrawCellText")) {
+        if (!view->picture) faults.push_back("a number drawn on a cell with no picture");
+        // Drawing the same number again at the same place is what the hints do; it is kept
+        // once, so that thousands of redraws cost nothing here.
+        const Call* shown = view->texts.empty() ? nullptr : &view->texts.back();
+        if (shown && (shown->text != text || shown->x != x || shown->y != y)) {
+            faults.push_back("number '" + text + "' drawn over '" + shown->text + "'");
+        }
+        if (!shown || !(shown->colour == colour) || shown->text != text || shown->x != x ||
+            shown->y != y) {
+            view->texts.push_back(call);
+        }
     }
-    it->second.texts.push_back(call);
+    Told(call);
+    if (passTo_) passTo_->DrawCellText(cell, x, y, text, colour);
 }
 
 void FakePlatform::SetClockEnabled(bool on) {
-    Record(Call::Kind::Clock).on = on;
+    Call& call = Record(Call::Kind::Clock);
+    call.on = on;
     clockOn_ = on;
+    Told(call);
+    if (passTo_) passTo_->SetClockEnabled(on);
 }
 
 std::uint32_t FakePlatform::TickCount() {
     Record(Call::Kind::TickQuery);
-    return now;
+    return passTo_ ? passTo_->TickCount() : now;
 }
 
-void FakePlatform::SeedRandom() { Record(Call::Kind::Seed); }
+void FakePlatform::SeedRandom() { Told(Record(Call::Kind::Seed)); }
 
 int FakePlatform::RandomBelow(int n) {
     Record(Call::Kind::Random).n = n;
+    if (n <= 0) {
+        faults.push_back("RandomBelow(" + std::to_string(n) + ")");
+        return 0;
+    }
     if (++drawsMade_ > drawLimit) {
-        ADD_FAILURE() << "more than " << drawLimit << " random draws: the rules do not stop";
-        throw std::runtime_error("random draw limit");
+        throw RunawayDraws("more than " + std::to_string(drawLimit) +
+                           " random draws: the rules do not stop");
     }
     if (!draws.empty()) {
         const int value = draws.front();
         draws.pop_front();
         if (value < 0 || value >= n) {
-            ADD_FAILURE() << "scripted draw " << value << " is outside [0, " << n << ")";
-            throw std::runtime_error("scripted draw out of range");
+            throw std::out_of_range("scripted draw " + std::to_string(value) + " is outside [0, " +
+                                    std::to_string(n) + ")");
         }
         return value;
     }
     if (seeded_) return std::uniform_int_distribution<int>(0, n - 1)(*seeded_);
-    ADD_FAILURE() << "the rules drew a number below " << n << " but the script has none left";
-    throw std::runtime_error("random draws exhausted");
+    throw std::out_of_range("the rules drew a number below " + std::to_string(n) +
+                            " but the script has none left");
 }
 
-void FakePlatform::PlayCue(const std::string& name) { Record(Call::Kind::Cue).text = name; }
+void FakePlatform::PlayCue(const std::string& name) {
+    Call& call = Record(Call::Kind::Cue);
+    call.text = name;
+    Told(call);
+    if (passTo_) passTo_->PlayCue(name);
+}
 
 void FakePlatform::ShowNotice(const std::string& text, const std::string& title,
                               core::NoticeButtons buttons) {
@@ -268,7 +345,9 @@ void FakePlatform::ShowNotice(const std::string& text, const std::string& title,
     call.text = text;
     call.detail = title;
     call.buttons = buttons;
+    Told(call);
     if (whileNoticeOpen) whileNoticeOpen();
+    if (passTo_) passTo_->ShowNotice(text, title, buttons);
 }
 
-}  // namespace coretest
+}  // namespace testsupport
