@@ -226,5 +226,15 @@ TEST_F(DisplayScale, AWindowMovedToAScreenOfAnotherScaleShowsThatScalesPictures)
     }
 }
 
+// A screen shows the drawing of the nearest scale at or above its ratio, which Qt reduces to it;
+// past the largest, the largest, enlarged.
+TEST_F(DisplayScale, EachRatioShowsTheNearestDrawnScaleAtOrAboveIt) {
+    const std::pair<qreal, qreal> cases[] = {
+        {0.5, 1.0},  {1.0, 1.0},  {1.0 + 1e-9, 1.0}, {1.01, 1.25}, {120.0 / 96.0, 1.25},
+        {1.3, 1.5},  {1.5, 1.5},  {1.75, 2.0},       {2.0, 2.0},   {2.5, 3.0},
+        {3.0, 3.0},  {4.0, 3.0}};
+    for (const auto& [ratio, scale] : cases) EXPECT_EQ(ui::PictureScaleFor(ratio), scale) << ratio;
+}
+
 }  // namespace
 }  // namespace uitest

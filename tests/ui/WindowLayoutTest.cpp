@@ -4,9 +4,12 @@
 // and the texts written before it is first shown.
 #include "tests/ui/GameWindow.h"
 
+#include "ui/desktop/CaptionBar.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
+#include <QTest>
 
 
 namespace uitest {
@@ -163,6 +166,41 @@ TEST_F(WindowLayout, AtStartUpTheBoardIsClosedAndNoGameRuns) {
     EXPECT_EQ(form().lblHod->text(), QStringLiteral("Ход 0"));
     EXPECT_TRUE(cues().empty());
     EXPECT_EQ(At(ShotOf(Cell(0, 0)), 24, 24), Sand);
+}
+
+// Where the game draws its own caption bar, the frame carries the content's title above it, and
+// the compositor's close request is the content's to grant or refuse.
+TEST(CaptionBar, FramesItsContentUnderTheTitleAndPassesACloseRequestOn) {
+    auto* content = new QWidget;  // the frame's own once framed
+    content->setWindowTitle(QStringLiteral("Пелимор 2007.0"));
+    content->setFixedSize(200, 100);
+    bool refuse = true;
+    struct Refusal : QObject {
+        bool* refuse;
+        explicit Refusal(bool* r) : refuse(r) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Close && *refuse) event->ignore();
+            return event->type() == QEvent::Close && *refuse;
+        }
+    } refusal(&refuse);
+    content->installEventFilter(&refusal);
+
+    const std::unique_ptr<QWidget> frame = ui::FrameUnderCaption(*content);
+    EXPECT_EQ(frame->windowTitle(), content->windowTitle());
+    EXPECT_EQ(frame->size(), QSize(200, ui::CaptionBar::Height + 100));
+    EXPECT_EQ(content->geometry(), QRect(0, ui::CaptionBar::Height, 200, 100));
+    const auto* bar = frame->findChild<ui::CaptionBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->geometry(), QRect(0, 0, 200, ui::CaptionBar::Height));
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible() && content->isVisible()) << "the content refused";
+    refuse = false;
+    EXPECT_TRUE(frame->close());
+    EXPECT_FALSE(frame->isVisible());
+    content->removeEventFilter(&refusal);
 }
 
 }  // namespace
