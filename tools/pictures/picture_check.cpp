@@ -263,14 +263,15 @@ void checkStop(Checker &c, double scale)
     if (const int holes = enclosedKeyPixels(image, StopKey))
         c.fault(file, QString("%1 black pixels inside the octagon").arg(holes));
     // The sign fills the frame but for a one-unit margin: its middle rows and columns run from
-    // unit 1 to unit 30, and the margin itself is black. A pixel belongs to the sign when its
-    // centre does.
+    // unit 1 to unit 31, and the margin itself is black. A pixel whose centre lies in the sign
+    // is part of it, and one wholly outside it is black; a smoothed edge pixel may be either.
     const int first = int(std::ceil(scale - 0.5)), last = int(std::ceil(31 * scale - 0.5)) - 1;
+    const int outsideFirst = int(std::floor(scale)) - 1, outsideLast = int(std::ceil(31 * scale));
     for (int m : {unitPixel(15, scale), unitPixel(16, scale)}) {
         for (int i = first; i <= last; ++i)
             if (image.pixel(i, m) == StopKey || image.pixel(m, i) == StopKey)
                 c.fault(file, QString("the sign does not reach the margin at row/column %1").arg(m));
-        for (int i : {first - 1, last + 1})
+        for (int i : {outsideFirst, outsideLast})
             if (image.pixel(i, m) != StopKey || image.pixel(m, i) != StopKey)
                 c.fault(file, "the one-unit margin is not black");
     }

@@ -89,10 +89,10 @@ void drawBase(QPainter &p)
 }
 
 // The stop sign is laid out on a grid of 32 x 32 units: a filled octagon one unit in from the
-// frame, its corners cut at 45 degrees, and STOP in bold block capitals. Every pixel takes the
-// colour of the unit point at its centre, in the 16 VGA colours with hard edges: at 100 % that is
-// the pixel art as laid out, and at larger scales the diagonals and the letters' corners step
-// pixel by pixel instead of in blocks.
+// frame, its corners cut at 45 degrees, and STOP in bold block capitals. At 100 % every pixel
+// takes the colour of the unit point at its centre, in the 16 VGA colours with hard edges: the
+// pixel art as laid out. Above 100 % the same figure is drawn as the other glyphs are, smoothed
+// against the window's colour, then brought to the VGA colours with the key kept exact.
 constexpr double SignFirst = 1.0, SignEnd = 31.0;   // the sign spans [1, 31) units each way
 constexpr double CornerCut = 9.0;   // inside: the distances to the nearest two sides add up to this
 
@@ -191,16 +191,58 @@ QImage makeHint(double scale)
     return indexedWithKey(keyed(figure.image, WindowColour, HintKey), HintKey, 256);
 }
 
-QImage makeStop(double scale)
+namespace {
+
+// The octagon of the points at least `depth` unit steps across or along from the sign's edge.
+QPolygonF signAtDepth(double depth)
+{
+    const double a = SignFirst + depth, b = SignEnd - depth;
+    const double near = SignFirst + CornerCut, far = SignEnd - CornerCut;
+    return QPolygonF({QPointF(near, a), QPointF(far, a), QPointF(b, near), QPointF(b, far),
+                      QPointF(far, b), QPointF(near, b), QPointF(a, far), QPointF(a, near)});
+}
+
+// The word's white paint as a path: its '#' cells, and the corners that onLetters rounds off.
+QPainterPath letterPaint()
+{
+    QPainterPath paint;
+    int left = LettersLeft;
+    for (const auto *letter : Word) {
+        const int width = int((*letter)[0].size());
+        auto painted = [letter, width](int c, int r) {
+            return c >= 0 && c < width && r >= 0 && r < LetterRows && (*letter)[r][c] == '#';
+        };
+        for (int r = 0; r < LetterRows; ++r)
+            for (int c = 0; c < width; ++c) {
+                const QPointF cell(left + c, LettersTop + r);
+                if (painted(c, r)) {
+                    paint.addRect(QRectF(cell, QSizeF(1, 1)));
+                    continue;
+                }
+                // A corner between three painted cells, filled beyond the cut half a unit from
+                // the cell's tip toward them.
+                for (int sx : {-1, 1})
+                    for (int sy : {-1, 1})
+                        if (painted(c + sx, r) && painted(c, r + sy) && painted(c + sx, r + sy)) {
+                            const QPointF tip = cell + QPointF(sx > 0 ? 1 : 0, sy > 0 ? 1 : 0);
+                            const QPointF across(sx > 0 ? -0.5 : 0.5, 0), down(0, sy > 0 ? -0.5 : 0.5);
+                            paint.addPolygon(QPolygonF({tip, tip + across, tip + down, tip}));
+                        }
+            }
+        left += width + 1;
+    }
+    return paint.simplified();
+}
+
+QImage makeStopPixelArt()
 {
     const QList<QRgb> vga = vgaPalette();
     auto at = [&vga](QRgb c) { return nearestIndex(c, vga); };
-    const int side = scaledSide(SmallGlyph, scale);
-    QImage out(side, side, QImage::Format_Indexed8);
+    QImage out(SmallGlyph, SmallGlyph, QImage::Format_Indexed8);
     out.setColorTable(vga);
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x) {
-            const double u = (x + 0.5) / scale, v = (y + 0.5) / scale;
+    for (int y = 0; y < SmallGlyph; ++y)
+        for (int x = 0; x < SmallGlyph; ++x) {
+            const double u = x + 0.5, v = y + 0.5;
             // Lit from the upper left: the rims of the lower right half are in shadow.
             const bool shaded = u + v > SignFirst + SignEnd;
             const int rim = insideSign(u, v) ? rimDepth(u, v) : -2;
@@ -214,6 +256,51 @@ QImage makeStop(double scale)
             else if (rim != -2)
                 index = at(qRgb(0xFF, 0x00, 0x00));
             out.setPixel(x, y, index);
+        }
+    return out;
+}
+
+} // namespace
+
+QImage makeStop(double scale)
+{
+    if (scale == 1.0)
+        return makeStopPixelArt();
+    ScaledCanvas figure(SmallGlyph, scale);
+    QPainter &painter = figure.painter;
+    smooth(painter);
+    painter.setPen(Qt::NoPen);
+    // Each ring in two halves, lit from the upper left, split along the other diagonal.
+    const QPolygonF lit({QPointF(0, 0), QPointF(SmallGlyph, 0), QPointF(0, SmallGlyph)});
+    const QPolygonF shade({QPointF(SmallGlyph, 0), QPointF(SmallGlyph, SmallGlyph),
+                           QPointF(0, SmallGlyph)});
+    auto ring = [&painter, &lit, &shade](double depth, QColor litColour, QColor shadeColour) {
+        QPainterPath sign;
+        sign.addPolygon(signAtDepth(depth));
+        sign.closeSubpath();
+        QPainterPath half;
+        half.addPolygon(lit);
+        painter.fillPath(sign.intersected(half), litColour);
+        half = QPainterPath();
+        half.addPolygon(shade);
+        painter.fillPath(sign.intersected(half), shadeColour);
+    };
+    ring(0, QColor(0xFF, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xC0));
+    ring(1, QColor(0xFF, 0x00, 0x00), QColor(0x80, 0x00, 0x00));
+    ring(2, QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0x00, 0x00));
+    painter.fillPath(letterPaint(), QColor(0xFF, 0xFF, 0xFF));
+    painter.end();
+    // Smoothed against the window it sits on, then in the VGA colours: the key is exact, and no
+    // edge pixel turns into it.
+    const QImage smoothed = keyed(figure.image, WindowColour, StopKey);
+    const QList<QRgb> vga = vgaPalette();
+    QImage out(smoothed.size(), QImage::Format_Indexed8);
+    out.setColorTable(vga);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb c = smoothed.pixel(x, y);
+            out.setPixel(x, y, c == StopKey ? nearestIndex(StopKey, vga)
+                                            : nearestIndex(c, vga, StopKey));
         }
     return out;
 }
