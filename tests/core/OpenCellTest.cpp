@@ -116,6 +116,7 @@ TEST_F(OpenCell, TwoDigitNumbersStartEightPixelsFurtherLeft) {
     } cases[] = {{0, 16}, {9, 16}, {10, 8}, {43, 8}};
     for (const auto& each : cases) {
         cell.LineCount = each.count;
+        platform.SetCellPicture(cell, core::Picture::Empty);  // a number is drawn on a new picture
         platform.ClearLog();
         core::DrawCellNumber(cell, core::EmptyNumberColour);
         EXPECT_THAT(platform.Log(), ElementsAre("text 1,1 (" + std::to_string(each.x) + ",9) " +
