@@ -33,6 +33,7 @@ struct NullPlatform : testsupport::FakePlatform {
     static constexpr std::uint32_t Seed = 2007;
     NullPlatform() {
         keepCalls = false;
+        keepViews = false;
         drawLimit = std::numeric_limits<std::size_t>::max();
         UseSeed(Seed);
     }

@@ -52,6 +52,7 @@ constexpr std::uint32_t Seed = 2007;
 struct CountingPlatform : testsupport::FakePlatform {
     explicit CountingPlatform(ui::QtPlatform& qt) : FakePlatform(&qt) {
         keepCalls = false;
+        keepViews = false;
         drawLimit = std::numeric_limits<std::size_t>::max();
         UseSeed(Seed);
         // No benchmark here may end a game: a notice would wait for a player.

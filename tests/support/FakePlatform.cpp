@@ -153,7 +153,8 @@ void FakePlatform::FreeLiveCells() {
 Call& FakePlatform::Record(Call::Kind kind) {
     ++counts_[static_cast<std::size_t>(kind)];
     if (!keepCalls) {
-        scratch_ = Call{kind, {}, {}};
+        // Reused as it is: each call sets the fields its kind carries.
+        scratch_.kind = kind;
         return scratch_;
     }
     calls_.push_back(Call{kind, {}, {}});
@@ -223,6 +224,12 @@ TCell* FakePlatform::NewCell(int col, int row) {
     Call& call = Record(Call::Kind::NewCell);
     call.col = col;
     call.row = row;
+    if (!keepViews) {
+        TCell* cell = passTo_ ? passTo_->NewCell(col, row) : new TCell;
+        cell->Col = col;
+        cell->Row = row;
+        return cell;
+    }
     if (!laidOut_) faults.push_back("NewCell before LayoutBoard");
     if (col < 0 || col >= core::MaxBoardSide || row < 0 || row >= core::MaxBoardSide) {
         faults.push_back("NewCell(" + std::to_string(col) + ", " + std::to_string(row) +
@@ -239,6 +246,14 @@ TCell* FakePlatform::NewCell(int col, int row) {
 
 void FakePlatform::FreeCell(TCell* cell) {
     Call& call = Record(Call::Kind::FreeCell);
+    if (!keepViews) {
+        if (passTo_) {
+            passTo_->FreeCell(cell);
+        } else {
+            delete cell;
+        }
+        return;
+    }
     if (cell == nullptr || views_.erase(cell) == 0) {
         // Never free what this fake did not hand out, or took back already.
         faults.push_back(cell ? "FreeCell of a cell that is not live" : "FreeCell(nullptr)");
@@ -258,6 +273,10 @@ void FakePlatform::FreeCell(TCell* cell) {
 
 void FakePlatform::SetCellPicture(TCell& cell, Picture picture) {
     Call& call = Record(Call::Kind::Picture);
+    if (!keepViews) {
+        if (passTo_) passTo_->SetCellPicture(cell, picture);
+        return;
+    }
     call.cell = &cell;
     call.col = cell.Col;
     call.row = cell.Row;
@@ -269,6 +288,10 @@ void FakePlatform::SetCellPicture(TCell& cell, Picture picture) {
 
 void FakePlatform::DrawCellText(TCell& cell, int x, int y, const std::string& text, Rgb colour) {
     Call& call = Record(Call::Kind::Text);
+    if (!keepViews) {
+        if (passTo_) passTo_->DrawCellText(cell, x, y, text, colour);
+        return;
+    }
     call.cell = &cell;
     call.col = cell.Col;
     call.row = cell.Row;
