@@ -13,10 +13,7 @@
 
 int main(int argc, char* argv[]) {
     const bool platformChosen = ui::PreferX11();
-    // The game follows the scale the desktop sets (QT_SCALE_FACTOR, Xft.dpi, a Wayland output's
-    // scale) as it is: a desktop at 150 % gets a window at 150 %, not one rounded up to 200 %.
-    // Its pictures are drawn for such scales. A player's own QT_SCALE_FACTOR_ROUNDING_POLICY
-    // still wins.
+    // 150 % stays 150 %, as the pictures are drawn for it; a player's rounding policy still wins.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     ui::GameApplication application(argc, argv);

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keeps the board panel out of sight while a handler replaces its cells, so they appear together.
+// Keeps the board panel out of sight while a handler replaces its cells.
 #include "ui/BoardRebuild.h"
 
 #include "ui/accessibility/AccessibleBoard.h"

@@ -11,13 +11,8 @@ namespace ui {
 
 class TMyImage;
 
-// While it lives, the board panel is hidden; on leaving the handler it is shown again with the
-// new cells. Nothing is painted in between, so the player sees only the new board. Hidden, the
-// panel spares each of up to 144 new cells its own round of mouse-enter bookkeeping, which is
-// slow while the mouse rests over the board.
-// With assistive technology listening, the cells are silent meanwhile, so that hiding the old
-// ones and showing the new ones announces nothing cell by cell; a new board is announced once,
-// as a whole, when it shows.
+// Hidden, the panel also spares each of up to 144 new cells a round of mouse-enter bookkeeping.
+// The cells are silent to assistive technology meanwhile; a new board is announced as a whole.
 class BoardRebuild {
 public:
     explicit BoardRebuild(QWidget& panel);

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The numbers on opened cells: their font, the finished pictures that cells share, and each
-// cell's record of the numbers drawn on it.
+// The numbers on opened cells: their font, shared finished pictures, each cell's record of them.
 #include "ui/CellNumbers.h"
 
 #include <QFontMetrics>
@@ -18,7 +17,6 @@ int CellHeight(const QFont& font) {
 }
 
 QFont SearchNumberFont() {
-    // The character cell grows with the em size; the first size that fills 32 pixels wins.
     int best = 1;
     for (int size = 1; size <= 2 * CellNumberCellHeight; ++size) {
         const int height = CellHeight(BoldArial(size));
@@ -28,8 +26,7 @@ QFont SearchNumberFont() {
     return BoldArial(best);
 }
 
-// A number drawn on a picture: the picture as it was (its cache key names its pixels), and the
-// text with its place and colour.
+// The picture's cache key names its pixels as they were before the number.
 struct NumberOnPicture {
     qint64 picture;
     int x, y;
@@ -42,10 +39,8 @@ size_t qHash(const NumberOnPicture& key, size_t seed = 0) {
     return qHashMulti(seed, key.picture, key.x, key.y, key.colour, key.text);
 }
 
-// Finished pictures by the number drawn on them. A hint deduction redraws the same few numbers
-// on the same few pictures thousands of times in one click; each is drawn once and shared, so
-// the pixels are exactly those of drawing it directly. Bounded (about 9 KB a picture at 100 %,
-// 36 KB at 200 %; the dearest click fills all 256 places at any scale): a full cache starts over.
+// A hint redraws a few numbers on a few pictures thousands of times a click: draw once, share.
+// 9 KB a picture at 100 %, 36 KB at 200 %; the dearest click fills all 256; full, start over.
 constexpr qsizetype FinishedPicturesKept = 256;
 QHash<NumberOnPicture, QImage>& FinishedPictures() {
     static QHash<NumberOnPicture, QImage> finished;
@@ -53,8 +48,7 @@ QHash<NumberOnPicture, QImage>& FinishedPictures() {
 }
 
 void DrawOnto(QImage& picture, int x, int y, const QString& text, const QColor& colour) {
-    // On a picture drawn for a larger scale the painter works in logical pixels and the digits
-    // come out at the picture's own resolution.
+    // Logical pixels; on a picture for a larger scale the digits get its own resolution.
     QPainter painter(&picture);
     const QFont& font = CellNumberFont();
     painter.setFont(font);
@@ -62,7 +56,6 @@ void DrawOnto(QImage& picture, int x, int y, const QString& text, const QColor& 
     painter.drawText(x, y + QFontMetrics(font).ascent(), text);
 }
 
-// The number on a picture: the finished picture from the cache, or drawn and then kept there.
 void DrawNumber(QImage& picture, int x, int y, const QString& text, QRgb colour) {
     QHash<NumberOnPicture, QImage>& finished = FinishedPictures();
     const NumberOnPicture key{picture.cacheKey(), x, y, colour, text};
@@ -72,8 +65,7 @@ void DrawNumber(QImage& picture, int x, int y, const QString& text, QRgb colour)
     }
     const QImage before = picture;
     DrawOnto(picture, x, y, text, QColor::fromRgba(colour));
-    // A number drawn over itself often enough stops changing a pixel; keeping the picture it
-    // was drawn on then ends the chain of ever new pictures at that one.
+    // Once a redraw stops changing pixels, the old picture ends the chain of ever new ones.
     if (picture == before) picture = before;
     if (finished.size() >= FinishedPicturesKept) finished.clear();
     finished.insert(key, picture);
@@ -105,7 +97,9 @@ void DrawnNumbers::Draw(QImage& picture, int x, int y, const QString& text, QRgb
 
 void DrawnNumbers::DrawAgainOn(QImage& picture) const {
     for (const Drawn& drawn : drawn_) {
-        for (int i = 0; i < drawn.times; ++i) DrawNumber(picture, drawn.x, drawn.y, drawn.text, drawn.colour);
+        for (int i = 0; i < drawn.times; ++i) {
+            DrawNumber(picture, drawn.x, drawn.y, drawn.text, drawn.colour);
+        }
     }
 }
 

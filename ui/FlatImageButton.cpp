@@ -4,7 +4,6 @@
 #include "ui/FlatImageButton.h"
 
 #include "ui/accessibility/AccessibleControls.h"
-#include "ui/ColourKey.h"
 
 #include <QBrush>
 #include <QEnterEvent>
@@ -16,15 +15,13 @@ namespace ui {
 
 namespace {
 
-// A pressed or held-down picture sits this far right and down of its resting place.
-constexpr int PressShift = 1;
+constexpr int PressShift = 1;  // right and down, when pressed or held down
 
 bool IsStrip(const QImage& glyph) {
     return glyph.height() > 0 && glyph.width() == FlatImageButton::StripFrames * glyph.height();
 }
 
-// The side of a picture in logical pixels, the same whatever the scale it was drawn for
-// (39 pixels at 125 % are drawn 49 wide, the figure exactly scaled and the last column whole).
+// The same whatever the scale it was drawn for: 39 pixels at 125 % are drawn 49 wide.
 int LogicalSide(const QPixmap& picture) {
     return qRound(picture.width() / picture.devicePixelRatio());
 }
@@ -48,7 +45,6 @@ FlatImageButton::Frame FlatImageButton::CurrentFrame() const {
 const QPixmap& FlatImageButton::Prepared(Frame frame) {
     const QImage& glyph = glyph_.For(devicePixelRatio());
     if (glyph.devicePixelRatio() != preparedScale_) {
-        // First use, or the window moved to a screen of another scale.
         prepared_ = {};
         preparedScale_ = glyph.devicePixelRatio();
     }
@@ -63,7 +59,6 @@ const QPixmap& FlatImageButton::Prepared(Frame frame) {
 }
 
 void FlatImageButton::PaintEdge(QPainter& painter, bool sunken) const {
-    // A one-pixel edge: light above and left when raised, dark there when sunken.
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
     const QColor topLeft = sunken ? dark : light;
@@ -79,8 +74,7 @@ void FlatImageButton::PaintEdge(QPainter& painter, bool sunken) const {
 }
 
 void FlatImageButton::PaintChecker(QPainter& painter) const {
-    // A toggle left down shows a fine checker of the face and highlight colours behind it, one
-    // screen pixel a square at every scale.
+    // Behind a toggle left down: a checker one screen pixel a square at every scale.
     QImage pattern(2, 2, QImage::Format_RGB32);
     pattern.setDevicePixelRatio(devicePixelRatio());
     const QRgb face = palette().color(QPalette::Button).rgb();

@@ -13,29 +13,21 @@
 
 namespace ui {
 
-// The glyph is a single image used in every state, or a strip of four square frames side by
-// side: at rest, disabled, pressed, held down. A checkable button is a toggle. It is shown as
-// drawn for the scale of the button's screen.
+// The glyph is one image for every state, or a strip of four square frames in Frame's order.
 class FlatImageButton : public QAbstractButton {
     Q_OBJECT
 public:
-    // Frames of a glyph strip, left to right.
     enum Frame { FrameUp = 0, FrameDisabled = 1, FramePressed = 2, FrameHeldDown = 3 };
     static constexpr int StripFrames = 4;
 
-    // `glyph`: the name of the button's picture (see LoadPicture).
     FlatImageButton(QWidget* parent, const QString& glyph, const QString& hint);
 
-    // The frame that shows in the button's present state.
     Frame CurrentFrame() const;
-    // Whether the mouse is over the button, as the button last heard.
     bool Hovered() const { return hovered_; }
-    // Does what a left click does, for a player who reaches the button without a mouse: the
-    // mouse-down signal, then the click.
+    // A left click for a player who reaches the button without a mouse: mouseDown, then click.
     void Press();
 
 signals:
-    // Any mouse button went down on the button, whatever the button does on release.
     void mouseDown(Qt::MouseButton button);
 
 protected:

@@ -12,14 +12,10 @@ class QKeyEvent;
 
 namespace ui {
 
-// With assistive technology listening, Qt's accessibility bridge hands every key the game gets
-// to the accessibility registry and holds it until the registry answers. A screen reader acts
-// on a key's press; while it clicks for that press (a click goes through the registry too), the
-// registry sits waiting for the screen reader to take the key's release, and both stall until
-// a timeout, 0.8 s later, after which the screen reader clicks again and again. So a release
-// goes to the window past the bridge, after its press: held while the bridge holds the press.
-// The modifiers' releases still go to the bus, the screen reader's own modifier (Insert)
-// among them: it must see them come up.
+// Qt's accessibility bridge holds every key until the registry answers. A screen reader acts on
+// a key's press by clicking through the registry, which meanwhile waits for the key's release:
+// both stall for 0.8 s, and the reader clicks again. So a release goes to the window past the
+// bridge, after its press. Modifiers' releases (Orca's Insert among them) still go to the bus.
 class GameApplication : public QApplication {
     Q_OBJECT
 public:
@@ -28,8 +24,8 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // How long a release waits for its press to come back from the bridge: longer than the
-    // bridge waits for the registry; a press the screen reader took never comes back.
+    // How long a release waits for its press to come back from the bridge, which never gives
+    // back a press the screen reader took.
     static constexpr int PressBackWithinMs = 150;
 
 private:
@@ -37,7 +33,7 @@ private:
         QPointer<QObject> receiver;
         QKeyEvent* release;
     };
-    // Hands the held releases of the key (of every key, for 0) to their windows, in order.
+    // Hands the held releases of the key to their windows, in order.
     void LetGo(int key);
 
     QSet<int> pressesAtBridge_;

@@ -55,7 +55,6 @@ void TMyImage::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     if (source_ != nullptr &&
         picture_.devicePixelRatio() != PictureScaleFor(devicePixelRatio())) {
-        // The window is on a screen of another scale now.
         picture_ = source_->Picture();
         drawn_.DrawAgainOn(picture_);
     }
@@ -71,13 +70,12 @@ void TMyImage::mousePressEvent(QMouseEvent* event) {
 void TMyImage::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !pressed_) return;
     pressed_ = false;
-    // The release comes here even off the cell; only a release on the cell is a click.
+    // The release comes here even off the cell; only a release on it is a click.
     if (rect().contains(event->position().toPoint())) Click();
 }
 
 void TMyImage::mouseDoubleClickEvent(QMouseEvent*) {
-    // The second press of a double-click arrives as this event alone. Passed on as a press,
-    // the default, it would make a second click; a double-click counts once.
+    // A double-click's second press arrives only as this; ignored, so a double-click counts once.
 }
 
 void TMyImage::Click() {

@@ -20,7 +20,6 @@ namespace {
 // What a title bar spends beside the title: the window manager's icon and its three buttons.
 constexpr int NoticeTitleBarAllowance = 150;
 
-// The keys with which a message box closes itself.
 bool ClosesNotice(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
 }
@@ -61,10 +60,8 @@ void RunNotice(QWidget* parent, const QString& text, const QString& title, bool 
     box.setDefaultButton(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     if (ThisDesktop().ownCaptionBar) new CaptionBar(box);
-    // The notices carry no picture, not even the style's icons on their buttons.
     for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
-    // A box sized to its short text leaves the window manager too little title bar for the
-    // title beside its own icon and buttons, and the title is cut; a strut keeps room for it.
+    // Sized to its short text, the box leaves too little title bar for the title; a strut helps.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         const int titleRoom = box.fontMetrics().horizontalAdvance(box.windowTitle()) +
                               NoticeTitleBarAllowance;

@@ -30,29 +30,24 @@ TfrmNumTreasures* frmNumTreasures = nullptr;
 
 namespace {
 
-// The picker's look, as the game has always drawn it: a narrow red strip, a little see-through.
 constexpr QSize PickerSize(64, 350);
 constexpr QRect SliderGeometry(2, 0, 41, 346);
 const QColor PickerColour(255, 0, 0);
 constexpr double PickerOpacity = 200.0 / 255.0;
 
-// The slider counts from one treasure; its largest count is set each time the picker opens,
-// and four (the 4 x 4 board's largest) stands until then.
+// LaidOutMaximum: the 4 x 4 board's largest count, until the picker first opens.
 constexpr int FewestTreasures = 1;
 constexpr int LaidOutMaximum = 4;
 
-// How long the picker's slider waits for a screen reader to be done with a click before it is
-// reported as the focus (see WaitForScreenReader).
 constexpr int PickerClickHandledWithinMs = 400;
 
-// The number shown while dragging stands this far right of the slider.
 constexpr int TipGap = 2;
 
 }  // namespace
 
 TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical, parent) {
     setObjectName("tbNumTreasures");
-    // A vertical slider keeps its minimum at the bottom unless its appearance is inverted.
+    // Inverted, so that the smallest count stands at the top.
     setInvertedAppearance(true);
     setRange(FewestTreasures, LaidOutMaximum);
     setValue(FewestTreasures);
@@ -60,12 +55,12 @@ TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical
     setSingleStep(0);
     setTickPosition(QSlider::TicksBothSides);
     setTickInterval(1);
-    // Without focus no key reaches the slider, so PageDown, Home and End cannot move it either.
+    // Without focus no key reaches the slider, PageDown, Home and End included.
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     setToolTip("Выберите число кладов на поле");
     setAccessibleName("Число кладов");
-    // The slider stands on a face of its own, as a control, so its ticks show against the red.
+    // A face of its own, so that the ticks show against the red.
     QPalette face = palette();
     face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     setPalette(face);
@@ -87,8 +82,7 @@ void TNumTreasuresSlider::mousePressEvent(QMouseEvent* event) {
         QSlider::mousePressEvent(event);  // the thumb is grabbed and follows the mouse
         return;
     }
-    // The track: one step toward the press, and no repeat while the button stays down
-    // (QSlider's own press would keep stepping after half a second).
+    // One step toward the press; QSlider's own press would keep stepping after half a second.
     const bool belowThumb = at.y() > thumb.center().y();
     triggerAction(belowThumb == invertedAppearance() ? SliderPageStepAdd : SliderPageStepSub);
 }
@@ -127,8 +121,7 @@ TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
     setAccessibleName("Выбор числа кладов");
     tbNumTreasures->setGeometry(SliderGeometry);
     if (!ThisDesktop().wholeWindowOpacity) {
-        // Without opacity for a whole window, a window may still draw itself see-through:
-        // the strip in paintEvent, the slider through an effect, each at the picker's opacity.
+        // See-through all the same: the strip in paintEvent, the slider through an effect.
         setAttribute(Qt::WA_TranslucentBackground);
         auto* seeThrough = new QGraphicsOpacityEffect(tbNumTreasures);
         seeThrough->setOpacity(PickerOpacity);

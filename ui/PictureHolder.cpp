@@ -3,7 +3,6 @@
 // A picture holder of the main window: the source the cells copy their pictures from.
 #include "ui/PictureHolder.h"
 
-#include "ui/ColourKey.h"
 
 #include <QPainter>
 

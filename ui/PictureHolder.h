@@ -11,16 +11,13 @@
 
 namespace ui {
 
-// Holds one picture and draws it colour-keyed at its top-left corner. A picture of one flat
-// colour therefore leaves no mark, though the holder is not hidden.
+// Drawn colour-keyed, so a picture of one flat colour leaves no mark, though it is not hidden.
 class PictureHolder : public QWidget {
     Q_OBJECT
 public:
-    // `picture`: the name of the picture it holds (see LoadPicture).
     PictureHolder(QWidget* parent, const QString& picture);
 
-    // The picture as drawn for the scale of the window's screen, opaque; cells take copies of
-    // it and never draw on it.
+    // Opaque, drawn for the screen's scale; cells take copies of it and never draw on it.
     const QImage& Picture() const;
 
 protected:

@@ -28,8 +28,7 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 TMyImage& WidgetOf(core::TCell& cell) { return static_cast<TMyImage&>(cell); }
 
-// The board's first cell offset along one side of the panel: the board centred, the extra
-// pixel of an odd remainder going to the far side.
+// The board centred on the panel, a pixel nearer the far side when the leftover is odd.
 int BoardOffset(int panelSide, int cells) { return (panelSide - CellPitch * cells + 1) / 2; }
 
 }  // namespace
@@ -50,7 +49,7 @@ QtPlatform::QtPlatform(std::unique_ptr<SoundOutput> sound)
     : sound_(std::move(sound)), ticks_(BootTickCount), ctrl_(ControlKeyDown) {}
 
 QtPlatform::~QtPlatform() {
-    // The picker is the main window's child and goes with it; nothing may reach it after.
+    // The picker dies with its parent, the main window; nothing may reach it after.
     form_.reset();
     frmNumTreasures = nullptr;
     frame_.reset();
@@ -69,8 +68,7 @@ void QtPlatform::StartWindows() {
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
     if (ThisDesktop().ownCaptionBar) frame_ = FrameUnderCaption(*form_);
-    // Hidden until the picker button opens it; as the main window's child it stays above it,
-    // has no taskbar entry and is destroyed with it.
+    // As the main window's child the picker stays above it, off the taskbar, and dies with it.
     frmNumTreasures = new TfrmNumTreasures(form_.get());
     // A screen reader follows the player back from the picker to its button.
     QObject::connect(frmNumTreasures, &TfrmNumTreasures::confirmed, form_.get(),
@@ -97,8 +95,7 @@ core::TCell* QtPlatform::NewCell(int col, int row) {
     QWidget* panel = form_->Panel1;
     auto* cell = new TMyImage(panel, col, row);
     cell->move(col * CellPitch + core::BoardLeft, row * CellPitch + core::BoardTop);
-    // In a hidden panel (before the first showing, or during a rebuild) the cell comes into
-    // view with the panel; in a panel on screen it has to be shown itself.
+    // A cell added to a panel already on screen is not shown with it.
     if (panel->isVisible()) cell->show();
     return cell;
 }
@@ -106,11 +103,10 @@ core::TCell* QtPlatform::NewCell(int col, int row) {
 void QtPlatform::FreeCell(core::TCell* cell) {
     if (cell == nullptr) return;
     TMyImage* widget = &WidgetOf(*cell);
-    // Gone, the cell is never named to assistive technology again; the new board is announced.
+    // A freed cell is never named to assistive technology again; the new board is announced.
     if (QAccessible::isActive()) SilenceCell(*widget, true);
     if (widget->InClick()) {
-        // Never delete a widget inside its own event handler: it leaves the screen now and
-        // memory once its click is over.
+        // Never delete a widget inside its own event handler: hide it now, free it after.
         widget->hide();
         widget->deleteLater();
         return;

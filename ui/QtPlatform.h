@@ -16,14 +16,11 @@ namespace ui {
 
 class QtPlatform : public core::PlatformOps {
 public:
-    // The sound output plays the cues; tests hand in a silent one.
     explicit QtPlatform(std::unique_ptr<SoundOutput> sound);
     ~QtPlatform() override;
 
-    // The main window, once StartWindows has created it.
-    TForm1* Form1() const { return form_.get(); }
+    TForm1* Form1() const { return form_.get(); }  // null until StartWindows
 
-    // Where the clock and the Ctrl key are read; tests put their own sources here.
     void SetTickSource(std::function<std::uint32_t()> ticks) { ticks_ = std::move(ticks); }
     void SetCtrlSource(std::function<bool()> ctrl) { ctrl_ = std::move(ctrl); }
 
@@ -52,7 +49,7 @@ public:
 private:
     std::unique_ptr<SoundOutput> sound_;
     std::unique_ptr<TForm1> form_;
-    std::unique_ptr<QWidget> frame_;  // on native Wayland, the window holding form_
+    std::unique_ptr<QWidget> frame_;  // form_ under its own caption bar, where it has one
     std::function<std::uint32_t()> ticks_;
     std::function<bool()> ctrl_;
     std::mt19937 random_;
@@ -60,7 +57,6 @@ private:
 
 // Milliseconds since the system started, suspended time included, wrapping at 2^32.
 std::uint32_t BootTickCount();
-// Whether either Ctrl key is down now, as the window system reports it.
 bool ControlKeyDown();
 
 }  // namespace ui

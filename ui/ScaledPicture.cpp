@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's pictures at the screen's scale: each is drawn for 100 % to 300 %, and shown as drawn.
+// The game's pictures: drawn for each scale from 100 % to 300 %, shown as drawn, colour-keyed.
 #include "ui/ScaledPicture.h"
 
 #include <QPaintDevice>
@@ -11,8 +11,7 @@ namespace ui {
 
 namespace {
 
-// A device pixel ratio counts as a drawn scale this close to it: ratios come from divisions such
-// as 120 / 96 dots per inch.
+// Ratios come from divisions such as 120 / 96 dots per inch.
 constexpr qreal ScaleTolerance = 1e-6;
 
 bool SameScale(qreal a, qreal b) { return qAbs(a - b) < ScaleTolerance; }
@@ -64,6 +63,21 @@ void DrawPicture(QPainter& painter, QPoint at, const QImage& picture) {
 
 void DrawPicture(QPainter& painter, QPoint at, const QPixmap& picture) {
     Draw(painter, at, picture);
+}
+
+QPixmap KeyedPixmap(const QImage& picture) {
+    if (picture.isNull()) return {};
+    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed.pixel(0, keyed.height() - 1);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            // A shade one step off the key is part of the drawing; a picture's own transparency
+            // stays.
+            if (line[x] == key) line[x] = 0;
+        }
+    }
+    return QPixmap::fromImage(keyed);
 }
 
 QIcon WindowIcon(qreal ratio) {

@@ -27,7 +27,6 @@ constexpr SizeItem SizeItems[] = {
     {"N9x111", "10 x 10", 1010},   {"N10x71", "11 x 11", 1111},    {"N10x81", "12 x 12", 1212},
 };
 
-// The board the game starts with, whose item carries the first check mark.
 constexpr int StartUpTag = 404;
 
 }  // namespace
@@ -55,7 +54,7 @@ bool ChooseSizeItem(QAction* sender) {
         sender->setChecked(true);
         return true;
     }
-    // Refused: the mark belongs to the item of the board in force, which is still the same.
+    // Refused: the mark goes back to the board in force.
     const int boardTag = core::BoardWidth * core::SizeTagBase + core::BoardHeight;
     if (QActionGroup* group = sender->actionGroup()) {
         for (QAction* action : group->actions()) {

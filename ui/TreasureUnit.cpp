@@ -18,23 +18,20 @@
 #include <QScreen>
 #include <QStyle>
 
-// Resources are initialised by name, outside any namespace.
+// Q_INIT_RESOURCE must stand outside any namespace.
 static void InitPictures() { Q_INIT_RESOURCE(pictures); }
 
 namespace ui {
 
 namespace {
 
-// The window's client area, and its caption with its two leading blanks.
 constexpr int ClientWidth = 821;
 constexpr int ClientHeight = 652;
 const char* const Caption = "  Пелимор 2007.0";
 
-// The colours FormCreate gives the window, the board panel and the hint button's panel.
 const QColor WindowColour(0x78, 0x90, 0x78);
 const QColor BoardColour(0x22, 0x5E, 0x36);
 
-// Label colours.
 const QColor Yellow(255, 255, 0);
 const QColor Aqua(0, 255, 255);
 const QColor Fuchsia(255, 0, 255);
@@ -48,10 +45,8 @@ constexpr int CounterFontPixels = 19;
 // The counters are right-aligned and keep their right edges here as their texts change.
 constexpr int CounterRightEdge = 811;
 
-// Refresh of the clock: once a second.
 constexpr int ClockPeriodMs = 1000;
 
-// A label as laid out; `opaque` labels fill their box with the colour of the window behind them.
 QLabel* MakeLabel(QWidget* parent, const QRect& box, int fontPixels, const QColor& colour,
                   Qt::Alignment horizontal, const QString& text, bool opaque) {
     auto* label = new QLabel(text, parent);
@@ -94,7 +89,6 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::W
     CreateBoardAndHolders();
     PopupMenu1 = CreatePopupMenu1(this);
     ConnectHandlers();
-    // Centred on the desktop's free area when first shown.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                         screen->availableGeometry()));
@@ -125,7 +119,7 @@ void TForm1::CreateButtons() {
 }
 
 void TForm1::CreateLabels() {
-    // lblWH is laid out for the widest board; the board's own size replaces it before showing.
+    // Laid out for the widest board; the board's own size replaces it before showing.
     lblWH = MakeLabel(this, {98, 8, 0, 0}, WHFontPixels, Yellow, Qt::AlignLeft,
                       QStringLiteral("12 x 12"), false);
     lblWH->adjustSize();
@@ -236,7 +230,6 @@ void TForm1::sbtCreateNewSizeGameClick() {
     PopupMenu1->popup(UnderButton(*sbtCreateNewSizeGame));
 }
 
-// Any mouse button opens the picker, on the press.
 void TForm1::sbtNumTreasuresMouseDown(Qt::MouseButton) {
     if (frmNumTreasures != nullptr && OpenNumTreasures(*frmNumTreasures, *sbtNumTreasures)) {
         ReportPickerFocus(*frmNumTreasures);  // the count is spoken
@@ -260,8 +253,7 @@ void TForm1::Timer1Timer() { core::Timer1Timer(); }
 
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    // Active again while the picker is open, the window would take a screen reader's review
-    // away from the picker.
+    // Active again while the picker is open, the window would take a screen reader away from it.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
         frmNumTreasures != nullptr) {
         ReportPickerFocus(*frmNumTreasures);

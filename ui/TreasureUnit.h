@@ -16,32 +16,24 @@
 
 namespace ui {
 
-// Panel1, the board panel: a raised panel that holds the cells; a class of its own so that a
-// screen reader finds it as the board.
+// Panel1, a class of its own so that a screen reader finds it as the board.
 class BoardPanel : public QFrame {
     Q_OBJECT
 public:
     using QFrame::QFrame;
 };
 
-// Form1. Its handlers translate the player's clicks and the clock's ticks into the game's
-// commands; the rules behind them decide.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // Lays out every control; FormCreate finishes the window's creation.
     TForm1();
 
-    // The window's creation handler: its colours, then the game's start-up.
     void FormCreate();
-    // Writes one of the six game labels; the self-sizing ones follow their text.
+    // The self-sizing labels follow their text.
     void ShowLabelText(core::Label label, const QString& text);
-    // The label that shows the given game text.
     QLabel* LabelOf(core::Label label) const;
-    // The holder whose picture the cells copy for the given picture.
     const PictureHolder& HolderOf(core::Picture picture) const;
 
-    // Handlers, bound by name.
     void sbtStartNewGameClick();
     void sbtCreateNewSizeGameClick();
     void sbtNumTreasuresMouseDown(Qt::MouseButton button);
@@ -72,7 +64,7 @@ public:
     QMenu* PopupMenu1;
     QTimer* Timer1;
 
-    // What the help button hands the help page to; tests put a recorder here.
+    // Tests put a recorder here instead of the browser.
     PageOpener HelpOpener = OpenInBrowser;
 
 protected:

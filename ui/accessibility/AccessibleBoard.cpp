@@ -15,39 +15,30 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
 namespace {
 
-// What a cell shows, in the words a screen reader speaks.
+// What a cell shows, what pressing it is called, and what the board says while no game runs.
 const QString Closed = QStringLiteral("закрыта");
 const QString Marked = QStringLiteral("отмечена");
 const QString OpenedEmpty = QStringLiteral("пусто");
 const QString OpenedTreasure = QStringLiteral("клад");
-// What pressing a cell is called.
 const QString OpenWord = QStringLiteral("Открыть");
-// What the board says of itself while no game runs: its cells do nothing until one starts.
 const QString IdleWord = QStringLiteral("Игра не идёт: нажмите «Новая игра»");
 
-// The cell of the move in progress, to be reported as the accessible focus once its handler is
-// over.
-QPointer<TMyImage>& MovingCell() {
-    static QPointer<TMyImage> cell;
-    return cell;
-}
+// Orca, handling its own click, asks whether the cell under its pointer has the focus and takes
+// a focus it finds there silently; reported after it asked, the focus is news and is spoken.
+// Orca also presses a cell when its click seemed not to land, so moves by an action wait too. A
+// tool that never asks waits this long; so does a notice for its move to be taken.
+constexpr int ScreenReaderLooksWithinMs = 1000;
 
-// How long a move's cell waits for a screen reader to look at it before it becomes the focus.
-// Orca, handling a click it made itself, asks whether the cell under its pointer has the focus,
-// and takes a focus it finds there silently, as its own; reported once it has asked, the focus
-// is news and is spoken. Even a move made by an action waits: Orca presses a cell when its click
-// seemed not to land, and that click reaches the game (and Orca) after the press. A tool that
-// does not look is kept waiting this long.
-constexpr int ClickLookedAtWithinMs = 1000;
-
-// The cell of a move waiting to be reported as the focus, until a screen reader asks for its
-// state or the wait runs out; and a notice's wait for that report, if one waits.
+// The cell of the move in progress; the cell of a move waiting to be reported as the focus until
+// a screen reader asks for its state or the wait runs out; and a notice waiting for that report.
 struct PendingFocus {
+    QPointer<TMyImage> moving;
     QPointer<TMyImage> cell;
     QTimer* runsOut = nullptr;
     QPointer<QEventLoop> notice;
@@ -56,31 +47,25 @@ PendingFocus& Pending() {
     static PendingFocus pending;
     return pending;
 }
-// Reports the waiting cell as the focus, if one waits.
 void ReportPendingFocus() {
     PendingFocus& pending = Pending();
-    const QPointer<TMyImage> cell = pending.cell;
-    pending.cell = nullptr;
+    const QPointer<TMyImage> cell = std::exchange(pending.cell, nullptr);
     if (pending.runsOut != nullptr) pending.runsOut->stop();
     if (cell) ReportAccessibleFocus(*cell);
     if (pending.notice) pending.notice->quit();
 }
-// Reports the cell of a move as the accessible focus once a screen reader is done with the
-// click that made the move. No event loop of its own: what a screen reader asks meanwhile is
-// answered at once.
+// With no event loop of its own: what a screen reader asks meanwhile is answered at once.
 void ReportMoveFocus(TMyImage& cell) {
     PendingFocus& pending = Pending();
+    pending.moving = nullptr;
     if (pending.runsOut == nullptr) {
         pending.runsOut = new QTimer(qApp);
         pending.runsOut->setSingleShot(true);
         QObject::connect(pending.runsOut, &QTimer::timeout, &ReportPendingFocus);
     }
     pending.cell = &cell;
-    pending.runsOut->start(ClickLookedAtWithinMs);
+    pending.runsOut->start(ScreenReaderLooksWithinMs);
 }
-// How long a notice waits for a screen reader to take the move before it: far longer than
-// Orca takes, short enough not to be felt.
-constexpr int MoveHeardWithinMs = 1000;
 // Handles all but the player's input until the waiting cell is reported as the focus.
 void AwaitPendingFocus() {
     if (!Pending().cell) return;
@@ -88,7 +73,6 @@ void AwaitPendingFocus() {
     Pending().notice = &loop;
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
-// What a treasure found in a move adds to its cell's description: the counts after it.
 QString TreasureCounts() {
     return QStringLiteral("Найдено кладов: %1, осталось найти: %2")
         .arg(core::TreasuresFound)
@@ -135,16 +119,15 @@ public:
 
     void SetSilent(bool silent) { silent_ = silent; }
 
-    // Announces the name once the handler is over, if it is not the one announced last; the
-    // cell of a move then becomes the accessible focus.
+    // Checked once the handler is over: a hint deduction's thousands of repaints cost one check.
     void LookChanged() {
         if (nameCheckPending_) return;
         nameCheckPending_ = true;
         QMetaObject::invokeMethod(&Cell(), [this] { CheckName(); }, Qt::QueuedConnection);
     }
-    // Whether a check of the name waits for the handler to end: the thousands of repaints of
-    // one hint deduction then cost one check.
     bool NameCheckPending() const { return nameCheckPending_; }
+    // Announces a name that differs from the one announced last; the cell of a move then
+    // becomes the accessible focus.
     void CheckName() {
         nameCheckPending_ = false;
         const QString name = CellName(Cell());
@@ -153,10 +136,7 @@ public:
             QAccessibleEvent event(&Cell(), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&event);
         }
-        if (MovingCell() == &Cell()) {
-            MovingCell() = nullptr;
-            ReportMoveFocus(Cell());
-        }
+        if (Pending().moving == &Cell()) ReportMoveFocus(Cell());
     }
 
 protected:
@@ -167,7 +147,7 @@ protected:
 private:
     TMyImage& Cell() const { return *static_cast<TMyImage*>(widget()); }
 
-    QString announced_;  // what assistive technology was last told, or read first
+    QString announced_;  // the name last announced, or read first
     bool silent_ = false;
     bool nameCheckPending_ = false;
 };
@@ -286,20 +266,18 @@ void CellLookChanged(TMyImage& cell) {
 }
 
 void CellMoveBegins(TMyImage& cell) {
-    if (!QAccessible::isActive()) return;
-    MovingCell() = &cell;
+    if (QAccessible::isActive()) Pending().moving = &cell;
 }
 
 void CellMoveEnded(TMyImage& cell) {
     // With its name still to be checked, the check reports the cell.
-    if (MovingCell() != &cell) return;
+    if (Pending().moving != &cell) return;
     if (const CellAccessible* iface = InterfaceOf(cell); iface && iface->NameCheckPending()) return;
-    MovingCell() = nullptr;
     ReportMoveFocus(cell);
 }
 
 void FinishMoveAnnouncement() {
-    const QPointer<TMyImage> cell = MovingCell();
+    const QPointer<TMyImage> cell = Pending().moving;
     if (!cell || !QAccessible::isActive()) return;
     if (CellAccessible* iface = InterfaceOf(*cell)) {
         iface->CheckName();
@@ -307,9 +285,8 @@ void FinishMoveAnnouncement() {
         CellMoveEnded(*cell);
     }
     AwaitPendingFocus();
-    // The screen reader takes a focus only in the active window, which the notice is about to
-    // become: it is given the time to take this one first. The player's input waits.
-    if (cell && HasAccessibleFocus(*cell)) WaitForScreenReader(MoveHeardWithinMs);
+    // A screen reader takes a focus only in the active window, which the notice is about to be.
+    if (cell && HasAccessibleFocus(*cell)) WaitForScreenReader(ScreenReaderLooksWithinMs);
 }
 
 void SilenceCell(TMyImage& cell, bool silent) {

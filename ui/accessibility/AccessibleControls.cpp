@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's windows as a screen reader finds them over AT-SPI: the main window, its buttons,
-// the treasure-count picker and the board, with the actions that stand for the mouse.
+// The main window and its buttons over AT-SPI, and what every accessible control shares.
 #include "ui/accessibility/AccessibleControls.h"
 
 #include "ui/FlatImageButton.h"
@@ -20,7 +19,6 @@ namespace ui {
 
 namespace {
 
-// What pressing a button and toggling one are called.
 const QString PressWord = QStringLiteral("Нажать");
 const QString ToggleWord = QStringLiteral("Переключить");
 
@@ -30,8 +28,8 @@ QPointer<QWidget>& AccessibleFocus() {
     return focus;
 }
 
-// The main window as a frame named by its caption, holding the size menu while it is open. The
-// three picture holders are left out: they only lend the cells their pictures and are never seen.
+// A frame named by its caption, with the size menu while it is open; without the picture
+// holders, which only lend the cells their pictures.
 class MainWindowAccessible : public QAccessibleWidget {
 public:
     explicit MainWindowAccessible(TForm1* form) : QAccessibleWidget(form, QAccessible::Window) {}
@@ -63,8 +61,7 @@ private:
     }
 };
 
-// A flat image button; the hint button is a toggle, shown with its checked state, whose
-// Toggle and Press both click it.
+// The hint button is a toggle, whose Toggle and Press both click it.
 class ButtonAccessible : public PressableAccessible {
 public:
     explicit ButtonAccessible(FlatImageButton* button)
@@ -116,10 +113,7 @@ bool HasAccessibleFocus(const QWidget& control) { return AccessibleFocus() == &c
 
 namespace {
 
-int& Questions() {
-    static int asked = 0;
-    return asked;
-}
+int Questions = 0;
 
 // A screen reader is done with what it was handling after this long without a question.
 constexpr int ScreenReaderDoneAfterMs = 150;
@@ -127,20 +121,20 @@ constexpr int QuietCheckMs = 50;
 
 }  // namespace
 
-void NoteQuestion() { ++Questions(); }
+void NoteQuestion() { ++Questions; }
 
 void WaitForScreenReader(int ms) {
     QElapsedTimer waited;
     waited.start();
-    int seen = Questions();
+    int seen = Questions;
     bool asked = false;
     int quietChecks = 0;
     QEventLoop loop;
     QTimer check;
     check.setInterval(QuietCheckMs);
     QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (Questions() != seen) {
-            seen = Questions();
+        if (Questions != seen) {
+            seen = Questions;
             asked = true;
             quietChecks = 0;
         } else if (asked && ++quietChecks * QuietCheckMs >= ScreenReaderDoneAfterMs) {
@@ -189,7 +183,7 @@ QString PressableAccessible::localizedActionDescription(const QString& name) con
 void PressableAccessible::doAction(const QString& name) {
     if (!actionNames().contains(name)) return;
     QWidget& target = *widget();
-    // The interface lives as long as its control, and the call goes with the control.
+    // The interface lives as long as its control, and the queued call goes with the control.
     QMetaObject::invokeMethod(
         &target,
         [this, &target] {

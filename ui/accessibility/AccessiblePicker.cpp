@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The treasure-count picker as a screen reader finds it: a dialog with the slider and three
-// buttons, "Меньше", "Больше" and "Подтвердить", standing where a click does what they say.
+// The treasure-count picker over AT-SPI: the slider and three buttons where clicks do the same.
 #include "ui/accessibility/AccessiblePicker.h"
 
 #include "ui/accessibility/AccessibleControls.h"
@@ -17,23 +16,24 @@ namespace ui {
 
 namespace {
 
-// What the picker's three buttons are called: one treasure fewer, one more, and the count
-// confirmed, as a click on the red strip confirms it.
-const QString FewerWord = QStringLiteral("Меньше");
-const QString MoreWord = QStringLiteral("Больше");
-const QString ConfirmWord = QStringLiteral("Подтвердить");
-
-// The depth of the "Меньше" and "Больше" strips at the slider's two ends. A click at the top end
-// lands above the thumb unless the count is already one, where it only grabs the thumb; at the
-// bottom end likewise below it. So a screen reader's click at either strip's centre steps once,
-// toward that end, as the strip's own action does.
+// The depth of the "Меньше" and "Больше" strips at the slider's two ends. A click at either
+// strip's centre steps once toward that end, as the strip's action does (at the end count it only
+// grabs the thumb).
 constexpr int EndStripDepth = 12;
 
 enum class Part { Fewer, More, Confirm };
 constexpr std::array<Part, 3> Parts = {Part::Fewer, Part::More, Part::Confirm};
 
-// One step of the slider toward an end, or the count confirmed: what a click on the part does.
-// A screen reader's press right after its own click there is that click again.
+QString PartWord(Part part) {
+    switch (part) {
+        case Part::Fewer: return QStringLiteral("Меньше");
+        case Part::More: return QStringLiteral("Больше");
+        case Part::Confirm: return QStringLiteral("Подтвердить");
+    }
+    return {};
+}
+
+// What a click on the part does, unless it is a screen reader's press right after its own click.
 void Act(TfrmNumTreasures& picker, Part part) {
     const QObject& target =
         part == Part::Confirm ? static_cast<QObject&>(picker) : *picker.tbNumTreasures;
@@ -51,8 +51,19 @@ void Act(TfrmNumTreasures& picker, Part part) {
     }
 }
 
-// The picker's slider: its value, "Больше" and "Меньше" as actions, and the accessible focus
-// while the picker is open, so a screen reader speaks the count as the picker opens.
+// Acts once the event loop is back, if the picker is still open and no notice covers it.
+void ActLater(TfrmNumTreasures* open, Part part) {
+    const QPointer<TfrmNumTreasures> picker = open;
+    QMetaObject::invokeMethod(
+        open,
+        [picker, part] {
+            if (picker && picker->isVisible() && !BehindNotice(*picker)) Act(*picker, part);
+        },
+        Qt::QueuedConnection);
+}
+
+// The slider: its value, "Больше" and "Меньше" as actions, and the accessible focus while the
+// picker is open, so that the count is spoken as it opens.
 class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit SliderAccessible(TNumTreasuresSlider* slider)
@@ -83,35 +94,26 @@ public:
 
     QStringList actionNames() const override { return {increaseAction(), decreaseAction()}; }
     QString localizedActionName(const QString& name) const override {
-        if (name == increaseAction()) return MoreWord;
-        if (name == decreaseAction()) return FewerWord;
+        if (name == increaseAction()) return PartWord(Part::More);
+        if (name == decreaseAction()) return PartWord(Part::Fewer);
         return name;
     }
     QString localizedActionDescription(const QString& name) const override {
         return localizedActionName(name);
     }
     void doAction(const QString& name) override {
-        if (name == increaseAction()) Later(Part::More);
-        if (name == decreaseAction()) Later(Part::Fewer);
+        auto* picker = qobject_cast<TfrmNumTreasures*>(Slider().window());
+        if (picker == nullptr) return;
+        if (name == increaseAction()) ActLater(picker, Part::More);
+        if (name == decreaseAction()) ActLater(picker, Part::Fewer);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     TNumTreasuresSlider& Slider() const { return *static_cast<TNumTreasuresSlider*>(widget()); }
-    void Later(Part part) {
-        auto* picker = qobject_cast<TfrmNumTreasures*>(Slider().window());
-        if (picker == nullptr) return;
-        QMetaObject::invokeMethod(
-            picker,
-            [picker, part] {
-                if (picker->isVisible() && !BehindNotice(*picker)) Act(*picker, part);
-            },
-            Qt::QueuedConnection);
-    }
 };
 
-// One of the three buttons: no widget of its own, but a place on the picker where a click does
-// what the button's Press does.
+// One of the three buttons: no widget, but a place on the picker where a click does its Press.
 class PartAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     PartAccessible(TfrmNumTreasures* picker, Part part) : picker_(picker), part_(part) {}
@@ -127,13 +129,7 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name) return {};
-        switch (part_) {
-            case Part::Fewer: return FewerWord;
-            case Part::More: return MoreWord;
-            case Part::Confirm: return ConfirmWord;
-        }
-        return {};
+        return t == QAccessible::Name ? PartWord(part_) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
@@ -162,8 +158,8 @@ public:
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
-        return nullptr;
+        if (t != QAccessible::ActionInterface) return nullptr;
+        return static_cast<QAccessibleActionInterface*>(this);
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
@@ -174,15 +170,7 @@ public:
         return localizedActionName(name);
     }
     void doAction(const QString& name) override {
-        if (name != pressAction() || !picker_) return;
-        const QPointer<TfrmNumTreasures> picker = picker_;
-        const Part part = part_;
-        QMetaObject::invokeMethod(
-            picker,
-            [picker, part] {
-                if (picker && picker->isVisible() && !BehindNotice(*picker)) Act(*picker, part);
-            },
-            Qt::QueuedConnection);
+        if (name == pressAction() && picker_) ActLater(picker_, part_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -191,14 +179,15 @@ private:
     Part part_;
 };
 
-// The picker window: a dialog holding the slider and the three buttons. Its own Press
-// confirms the count, as a click on its background does.
+// A dialog holding the slider and the three buttons; its own Press confirms, as a click on its
+// background does.
 class PickerAccessible : public PressableAccessible {
 public:
     explicit PickerAccessible(TfrmNumTreasures* picker)
-        : PressableAccessible(picker, QAccessible::Dialog, ConfirmWord) {
+        : PressableAccessible(picker, QAccessible::Dialog, PartWord(Part::Confirm)) {
         for (std::size_t i = 0; i < Parts.size(); ++i) {
-            parts_[i] = QAccessible::registerAccessibleInterface(new PartAccessible(picker, Parts[i]));
+            parts_[i] =
+                QAccessible::registerAccessibleInterface(new PartAccessible(picker, Parts[i]));
         }
     }
     ~PickerAccessible() override {

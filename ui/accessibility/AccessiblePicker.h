@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The treasure-count picker as a screen reader finds it: a dialog with the slider and three
-// buttons, "Меньше", "Больше" and "Подтвердить", standing where a click does what they say.
+// The treasure-count picker over AT-SPI: the slider and three buttons where clicks do the same.
 #pragma once
 
 class QAccessibleInterface;

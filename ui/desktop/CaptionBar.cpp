@@ -13,10 +13,8 @@ namespace ui {
 
 namespace {
 
-// The caption's text size, as title bars commonly draw it.
-constexpr int CaptionFontPixels = 14;
+constexpr int CaptionFontPixels = 14;  // as title bars commonly draw it
 
-// The top-level window of FrameUnderCaption: a close request to it is one to its content.
 class CaptionFrame : public QWidget {
 public:
     explicit CaptionFrame(QWidget& content) : content_(content) {}

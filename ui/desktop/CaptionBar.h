@@ -9,20 +9,14 @@
 
 namespace ui {
 
-// A Wayland window has no way to ask the compositor for a title bar with the caption alone,
-// and the one Qt draws offers minimise, maximise and close; its maximise even ends the game
-// on compositors that insist a window fill the space it is maximised to, which a window of
-// fixed size cannot. So there the game's windows go frameless and carry this bar instead: the
-// window's caption centred, greyed while another window is active, and a press on it lets the
-// player drag the window.
+// Wayland gives no title bar with the caption alone, and the maximise of Qt's ends the game on
+// compositors that make a maximised window fill its space, which a fixed-size window cannot.
 class CaptionBar : public QWidget {
     Q_OBJECT
 public:
-    // The classic title bar's height.
-    static constexpr int Height = 28;
+    static constexpr int Height = 28;  // the classic title bar's
 
-    // Puts a bar along the top of `window`, which must not be shown yet: the window turns
-    // frameless and keeps room above whatever its layout holds.
+    // `window` must not be shown yet; it turns frameless and keeps room above its layout.
     explicit CaptionBar(QWidget& window);
 
 protected:
@@ -31,9 +25,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// A new top-level window holding `content` (a window of fixed size, not shown yet, laid out
-// by hand) under a caption bar with content's caption; a close request from the compositor
-// closes content.
+// `content`: of fixed size, laid out by hand, not shown yet; a close of the frame goes to it.
 std::unique_ptr<QWidget> FrameUnderCaption(QWidget& content);
 
 }  // namespace ui

@@ -14,17 +14,14 @@ namespace ui {
 
 namespace {
 
-// Every cue plays under this one id, so cancelling it cuts off whatever still sounds, the alert
-// included: the game never mixes or queues its cues.
+// One id for every cue, so a cancel cuts off whatever sounds: the game never mixes its cues.
 constexpr std::uint32_t CueId = 1;
 
-// The sound theme's event that stands for a missing cue file: the desktop's alert sound.
-constexpr const char* AlertEvent = "bell";
+constexpr const char* AlertEvent = "bell";  // the theme's alert, for a missing cue file
 
 constexpr const char* ApplicationName = "Пелимор 2007";
 
-// The desktop output. Every return code of the library is ignored on purpose: a game without a
-// sound device, or with a broken cue file, plays on in silence.
+// Return codes are ignored on purpose: without a device or with a broken cue, play goes on silent.
 class CanberraSound final : public SoundOutput {
 public:
     CanberraSound() = default;
@@ -36,7 +33,6 @@ public:
     CanberraSound(const CanberraSound&) = delete;
     CanberraSound& operator=(const CanberraSound&) = delete;
 
-    // ca_context_play starts the sound and returns; it does not wait for the sound to end.
     void PlayFile(const std::string& path) override {
         if (!Open()) return;
         // Resolved now, so the file is the one the working directory names at this call.
@@ -54,9 +50,7 @@ public:
     }
 
 private:
-    // The library is opened at the first cue, not at start-up: opening it reaches the sound
-    // server (and may start a session bus), which would only delay the window's first showing.
-    // One try per run; without a sound server or device the game stays silent.
+    // Opened at the first cue: reaching the sound server at start-up would delay the window.
     bool Open() {
         if (tried_) return context_ != nullptr;
         tried_ = true;
@@ -76,7 +70,6 @@ private:
     bool tried_ = false;
 };
 
-// A file the sound library could open: a regular file (or a link to one) that we may read.
 bool IsReadableFile(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error) && access(path.c_str(), R_OK) == 0;

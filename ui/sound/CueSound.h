@@ -8,21 +8,17 @@
 
 namespace ui {
 
-// What the game needs from a sound output; tests put a fake behind it.
 class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
-    // Cuts off whatever still plays and starts the wave file at path; returns at once.
+    // Each cuts off whatever still plays, starts the wave file or alert, and returns at once.
     virtual void PlayFile(const std::string& path) = 0;
-    // Cuts off whatever still plays and starts the desktop's alert sound; returns at once.
     virtual void PlayAlert() = 0;
 };
 
-// The desktop's event-sound library; silent, never failing, where there is no sound device.
-std::unique_ptr<SoundOutput> MakeDesktopSound();
+std::unique_ptr<SoundOutput> MakeDesktopSound();  // silent, never failing, without a device
 
-// Plays the cue "wav/<name>.wav", relative to the working directory as it is now, or the
-// alert sound where that file is missing.
+// Plays wav/<name>.wav, relative to the working directory now, or the alert if it is missing.
 void PlayCueFrom(SoundOutput& output, const std::string& name);
 
 }  // namespace ui
