@@ -94,6 +94,7 @@ title_bar_mutter() {
     fail "buttons on the title bar: $(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS _MOTIF_WM_HINTS)"
 }
 see_through_mutter() { :; }  # mutter shows no window partly see-through
+drag_mutter() { :; }  # mutter's own title bar
 
 # weston: Wayland surfaces; its scene graph gives "left top right bottom" of each. Its own
 # configuration has no panel, whose launcher a stray click would run.
@@ -149,6 +150,22 @@ strip_red() {
 see_through_weston() {
   until_true 50 strip_red || fail "the strip over the board is ($(strip_colour))"
 }
+# The game's caption bar carries the window: held down on it, the pointer moves in small steps
+# (weston takes the window along once the game has asked it to) until the window has come along.
+moved_along() {
+  DISPLAY=$outer xdotool mousemove_relative 4 3
+  main_weston && [ "$left" -gt "$1" ] && [ "$top" -gt "$2" ]
+}
+drag_weston() {
+  local was_left=$left was_top=$top
+  point_at $((window_x + 400)) $((window_y - 14))
+  DISPLAY=$outer xdotool mousedown 1
+  until_true 50 moved_along "$was_left" "$was_top" ||
+    fail "a drag on the caption bar left the window at ($left, $top)"
+  DISPLAY=$outer xdotool mouseup 1
+  title_bar_weston
+  echo "the caption bar carried the window from ($was_left, $was_top) to ($left, $top)"
+}
 
 echo "$desktop in $outer"
 "start_$desktop"
@@ -192,5 +209,6 @@ until_true 20 "picker_$desktop" > /dev/null ||
   fail "the picker took a click while the notice was open"
 click_screen $((px + 55)) $((py + 170))
 until_true 100 eval "! picker_$desktop > /dev/null" || fail "a click on the strip left the picker"
+"drag_$desktop"
 leave_cleanly
 echo "PASS: on $desktop the picker stood at its button and worked, and the notice was modal"

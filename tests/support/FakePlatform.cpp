@@ -13,6 +13,8 @@ using core::Picture;
 using core::Rgb;
 using core::TCell;
 
+namespace {
+
 std::string LabelName(Label label) {
     switch (label) {
     case Label::lblWH: return "lblWH";
@@ -33,6 +35,8 @@ std::string PictureName(Picture picture) {
     }
     return "?";
 }
+
+}  // namespace
 
 std::string ColourName(Rgb colour) {
     if (colour == Rgb{0xFF, 0xFF, 0x00}) return "yellow";
@@ -172,12 +176,6 @@ CellView* FakePlatform::LiveView(const TCell& cell, const char* operation) {
     return nullptr;
 }
 
-std::set<const TCell*> FakePlatform::Live() const {
-    std::set<const TCell*> live;
-    for (const auto& [cell, view] : views_) live.insert(cell);
-    return live;
-}
-
 void FakePlatform::SetLabelText(Label label, const std::string& text) {
     Call& call = Record(Call::Kind::Label);
     call.detail = LabelName(label);
@@ -224,20 +222,15 @@ TCell* FakePlatform::NewCell(int col, int row) {
     Call& call = Record(Call::Kind::NewCell);
     call.col = col;
     call.row = row;
-    if (!keepViews) {
-        TCell* cell = passTo_ ? passTo_->NewCell(col, row) : new TCell;
-        cell->Col = col;
-        cell->Row = row;
-        return cell;
-    }
+    TCell* cell = passTo_ ? passTo_->NewCell(col, row) : new TCell;
+    cell->Col = col;
+    cell->Row = row;
+    if (!keepViews) return cell;
     if (!laidOut_) faults.push_back("NewCell before LayoutBoard");
     if (col < 0 || col >= core::MaxBoardSide || row < 0 || row >= core::MaxBoardSide) {
         faults.push_back("NewCell(" + std::to_string(col) + ", " + std::to_string(row) +
                          ") is off the 12 x 12 table");
     }
-    TCell* cell = passTo_ ? passTo_->NewCell(col, row) : new TCell;
-    cell->Col = col;
-    cell->Row = row;
     views_[cell] = CellView{};
     call.cell = cell;
     Told(call);
@@ -246,24 +239,18 @@ TCell* FakePlatform::NewCell(int col, int row) {
 
 void FakePlatform::FreeCell(TCell* cell) {
     Call& call = Record(Call::Kind::FreeCell);
-    if (!keepViews) {
-        if (passTo_) {
-            passTo_->FreeCell(cell);
-        } else {
-            delete cell;
+    if (keepViews) {
+        if (cell == nullptr || views_.erase(cell) == 0) {
+            // Never free what this fake did not hand out, or took back already.
+            faults.push_back(cell ? "FreeCell of a cell that is not live" : "FreeCell(nullptr)");
+            return;
         }
-        return;
+        call.cell = cell;
+        call.col = cell->Col;
+        call.row = cell->Row;
+        if (views_.empty()) laidOut_ = false;
+        Told(call);
     }
-    if (cell == nullptr || views_.erase(cell) == 0) {
-        // Never free what this fake did not hand out, or took back already.
-        faults.push_back(cell ? "FreeCell of a cell that is not live" : "FreeCell(nullptr)");
-        return;
-    }
-    call.cell = cell;
-    call.col = cell->Col;
-    call.row = cell->Row;
-    if (views_.empty()) laidOut_ = false;
-    Told(call);
     if (passTo_) {
         passTo_->FreeCell(cell);
     } else {
@@ -273,46 +260,38 @@ void FakePlatform::FreeCell(TCell* cell) {
 
 void FakePlatform::SetCellPicture(TCell& cell, Picture picture) {
     Call& call = Record(Call::Kind::Picture);
-    if (!keepViews) {
-        if (passTo_) passTo_->SetCellPicture(cell, picture);
-        return;
+    if (keepViews) {
+        call.cell = &cell;
+        call.col = cell.Col;
+        call.row = cell.Row;
+        call.detail = PictureName(picture);
+        if (CellView* view = LiveView(cell, "SetCellPicture")) *view = CellView{picture, {}};
+        Told(call);
     }
-    call.cell = &cell;
-    call.col = cell.Col;
-    call.row = cell.Row;
-    call.detail = PictureName(picture);
-    if (CellView* view = LiveView(cell, "SetCellPicture")) *view = CellView{picture, {}};
-    Told(call);
     if (passTo_) passTo_->SetCellPicture(cell, picture);
 }
 
 void FakePlatform::DrawCellText(TCell& cell, int x, int y, const std::string& text, Rgb colour) {
     Call& call = Record(Call::Kind::Text);
-    if (!keepViews) {
-        if (passTo_) passTo_->DrawCellText(cell, x, y, text, colour);
-        return;
-    }
-    call.cell = &cell;
-    call.col = cell.Col;
-    call.row = cell.Row;
-    call.x = x;
-    call.y = y;
-    call.text = text;
-    call.colour = colour;
-    if (CellView* view = LiveView(cell, "DrawCellText")) {
-        if (!view->picture) faults.push_back("a number drawn on a cell with no picture");
-        // Drawing the same number again at the same place is what the hints do; it is kept
-        // once, so that thousands of redraws cost nothing here.
-        const Call* shown = view->texts.empty() ? nullptr : &view->texts.back();
-        if (shown && (shown->text != text || shown->x != x || shown->y != y)) {
-            faults.push_back("number '" + text + "' drawn over '" + shown->text + "'");
+    if (keepViews) {
+        call.cell = &cell;
+        call.col = cell.Col;
+        call.row = cell.Row;
+        call.x = x;
+        call.y = y;
+        call.text = text;
+        call.colour = colour;
+        if (CellView* view = LiveView(cell, "DrawCellText")) {
+            if (!view->picture) faults.push_back("a number drawn on a cell with no picture");
+            // Drawing the same number again at the same place is what the hints do; it is kept
+            // once, so that thousands of redraws cost nothing here.
+            const Call* shown = view->texts.empty() ? nullptr : &view->texts.back();
+            const bool other = shown && (shown->text != text || shown->x != x || shown->y != y);
+            if (other) faults.push_back("number '" + text + "' drawn over '" + shown->text + "'");
+            if (!shown || other || !(shown->colour == colour)) view->texts.push_back(call);
         }
-        if (!shown || !(shown->colour == colour) || shown->text != text || shown->x != x ||
-            shown->y != y) {
-            view->texts.push_back(call);
-        }
+        Told(call);
     }
-    Told(call);
     if (passTo_) passTo_->DrawCellText(cell, x, y, text, colour);
 }
 

@@ -14,7 +14,6 @@
 #include <map>
 #include <optional>
 #include <random>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -107,7 +106,6 @@ public:
     const CellView& View(const core::TCell& cell) const;
     std::size_t LiveCells() const { return views_.size(); }
     bool IsLive(const core::TCell* cell) const { return views_.count(cell) != 0; }
-    std::set<const core::TCell*> Live() const;
     bool ClockOn() const { return clockOn_; }
     std::size_t DrawsMade() const { return drawsMade_; }
 
@@ -155,8 +153,6 @@ private:
     bool laidOut_ = false;  // LayoutBoard came since the board was last emptied
 };
 
-std::string LabelName(core::Label label);
-std::string PictureName(core::Picture picture);
 // "yellow", "blue" or the hex triple.
 std::string ColourName(core::Rgb colour);
 

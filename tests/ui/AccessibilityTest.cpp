@@ -10,7 +10,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
@@ -49,9 +48,10 @@ class ScreenReader {
 public:
     ScreenReader() {
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-        heard().clear();
+        heard.clear();
+        // Qt takes a plain function here, hence a static list.
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            heard().push_back({event->type(), event->object()});
+            heard.push_back({event->type(), event->object()});
             if (event->object() != nullptr && event->type() != QAccessible::ObjectDestroyed) {
                 if (QAccessibleInterface* iface = event->accessibleInterface()) iface->state();
             }
@@ -61,27 +61,17 @@ public:
         QAccessible::installUpdateHandler(nullptr);
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     }
-    ScreenReader(const ScreenReader&) = delete;
-    ScreenReader& operator=(const ScreenReader&) = delete;
 
-    static std::vector<Heard>& heard() {
-        static std::vector<Heard> events;
-        return events;
-    }
+    static inline std::vector<Heard> heard;
     // How many events of this type about this object were heard so far.
     static int Count(QAccessible::Event type, const QObject* object) {
-        return static_cast<int>(std::count_if(heard().begin(), heard().end(), [&](const Heard& h) {
+        return static_cast<int>(std::count_if(heard.begin(), heard.end(), [&](const Heard& h) {
             return h.type == type && h.object == object;
         }));
     }
     // Handles events until the object is reported as the focus, two seconds at most.
     static bool FocusComesTo(const QObject* object) {
-        QElapsedTimer waited;
-        waited.start();
-        while (Count(QAccessible::Focus, object) == 0 && !waited.hasExpired(2000)) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return Count(QAccessible::Focus, object) > 0;
+        return QTest::qWaitFor([&] { return Count(QAccessible::Focus, object) > 0; }, 2000);
     }
 };
 
@@ -157,10 +147,7 @@ TEST_F(Accessibility, ButtonsAreNamedInRussianAndTheirActionsDoWhatAClickDoes) {
 }
 
 TEST_F(Accessibility, EachCellNamesItsPlaceAndWhatItShowsButNeverAClosedTreasure) {
-    StartOn({"T...",
-             "....",
-             "....",
-             "...T"});
+    StartOn({"T...", "....", "....", "...T"});
     ClickButton(*form().sbtHint);
     EXPECT_EQ(Name(&Accessible(&Cell(1, 2))), QStringLiteral("B3, закрыта"));
     Act(&Cell(1, 2));  // a 0: with hints on, its lines turn green
@@ -213,13 +200,10 @@ TEST_F(Accessibility, EachMoveIsReportedAsTheFocusOnItsCellWithoutTakingTheKeybo
     EXPECT_EQ(board.text(QAccessible::Description),
               QStringLiteral("Игра не идёт: нажмите «Новая игра»"));
     EXPECT_EQ(Accessible(&Cell(1, 1)).text(QAccessible::Description), board.text(QAccessible::Description));
-    StartOn({"T...",
-             "....",
-             "....",
-             "...T"});
+    StartOn({"T...", "....", "....", "...T"});
     // The new board is announced once, as the focus on the board, not cell by cell.
     ASSERT_TRUE(reader.FocusComesTo(form().Panel1));
-    for (const Heard& heard : reader.heard()) {
+    for (const Heard& heard : reader.heard) {
         EXPECT_EQ(qobject_cast<ui::TMyImage*>(heard.object), nullptr) << heard.type;
     }
     EXPECT_TRUE(board.state().focused);
@@ -289,21 +273,14 @@ TEST_F(Accessibility, ThePickerOpensWithItsCountAsTheFocusAndOffersFewerMoreAndC
 TEST_F(Accessibility, AKeysReleaseFollowsItsPressPastTheBusOnlyTheModifiersReachIt) {
     ScreenReader reader;
     KeyBridge bridge;
-    StartOn({"T...",
-             "....",
-             "....",
-             "...."});
+    StartOn({"T...", "....", "....", "...."});
     bool closedByKey = false;
     QTimer::singleShot(0, [&] {
         QWidget* notice = QApplication::activeModalWidget();
         QTest::keyClick(notice, Qt::Key_Insert);
         QTest::keyClick(notice, Qt::Key_Return);  // the notice closes as its key comes up
-        QElapsedTimer waited;
-        waited.start();
-        while (QApplication::activeModalWidget() == notice && !waited.hasExpired(2000)) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        closedByKey = QApplication::activeModalWidget() != notice;
+        closedByKey =
+            QTest::qWaitFor([&] { return QApplication::activeModalWidget() != notice; }, 2000);
         if (!closedByKey) static_cast<QDialog*>(notice)->reject();
     });
     ClickButton(*form().sbtStop);

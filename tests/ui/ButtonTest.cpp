@@ -4,7 +4,7 @@
 // toggle and the buttons' hints.
 #include "tests/ui/GameWindow.h"
 
-#include "ui/ColourKey.h"
+#include "ui/ScaledPicture.h"
 
 #include <QTest>
 

@@ -1,45 +1,27 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The treasure-count picker: its slider, its opening under the button, and its confirmation.
+// The treasure-count picker beside the game window: the picker button opens it under itself,
+// its slider steps and shows the count, a click on its strip makes that count the game's, and
+// it lives and dies with the main window.
+#include "tests/ui/GameWindow.h"
+
+#include "core/GameState.h"
+#include "ui/desktop/Placement.h"
 #include "ui/NumTreasuresUnit.h"
 
-#include "core/Board.h"
-#include "core/Choices.h"
-#include "core/Game.h"
-#include "core/GameState.h"
-#include "tests/support/FakePlatform.h"
-#include "tests/support/ResetCore.h"
-#include "ui/FlatImageButton.h"
-#include "ui/desktop/Placement.h"
-
-#include <QImage>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QToolTip>
-#include <QWidget>
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
+namespace uitest {
 namespace {
 
-using testsupport::Call;
-using testsupport::FakePlatform;
+using Picker = GameWindow;
 
-// Binds a fresh fake and puts the game back as it is at start-up: an idle 4 x 4 board with
-// one treasure to hide, hidden by fixed-seed chance.
-void ResetGame(FakePlatform& platform) {
-    // The previous test's cells belonged to the previous fake, which freed them; forget them.
-    testsupport::ResetCoreState();
-    platform.UseSeed(20070);
-    core::BindPlatform(platform);
-    core::ResetBoard();
-}
-using ui::TfrmNumTreasures;
-using ui::TNumTreasuresSlider;
+QSlider& Slider() { return *frmNumTreasures->tbNumTreasures; }
 
 // Where the slider draws its thumb now, as the style lays it out.
 QRect ThumbRect(const QSlider& slider) {
@@ -61,101 +43,80 @@ QRect ThumbRect(const QSlider& slider) {
                                           &slider);
 }
 
-// A stand-in for the main window with the picker button where the game has it.
-struct MainWindowStandIn {
-    MainWindowStandIn() {
-        window.setFixedSize(821, 652);
-        sbtNumTreasures.setGeometry(201, 3, 39, 39);
-        window.move(150, 60);
-        window.show();
-    }
-    QWidget window;
-    QWidget sbtNumTreasures{&window};
-};
+// One press on the track, held well past the half second after which sliders repeat.
+void HoldOnTrack(int y) {
+    QTest::mousePress(&Slider(), Qt::LeftButton, {}, QPoint(20, y));
+    QTest::qWait(900);
+    QTest::mouseRelease(&Slider(), Qt::LeftButton, {}, QPoint(20, y));
+}
 
-class PickerTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetGame(platform);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&main.window));
-    }
+TEST_F(Picker, IsCreatedHiddenAsTheMainWindowsOwnAndGoesWithIt) {
+    ASSERT_NE(frmNumTreasures, nullptr);
+    EXPECT_FALSE(frmNumTreasures->isVisible());
+    EXPECT_EQ(frmNumTreasures->parentWidget(), &form());
+    EXPECT_TRUE(frmNumTreasures->isWindow());
 
-    // Opens the picker as the picker button does; false when refused.
-    bool Open() { return ui::OpenNumTreasures(picker, main.sbtNumTreasures); }
+    ClickPickerButton();
+    ASSERT_TRUE(frmNumTreasures->isVisible());
+    const QPointer<QWidget> picker = frmNumTreasures;
+    DestroyWindows();  // the program ends with the picker still open
+    EXPECT_TRUE(picker.isNull());
+    EXPECT_EQ(frmNumTreasures, nullptr);
+}
 
-    void ChooseBoard(int side) { ASSERT_TRUE(core::ChooseSize(side * core::SizeTagBase + side)); }
-
-    QSlider& Slider() { return *picker.tbNumTreasures; }
-
-    // A left click on the red strip right of the slider.
-    void ClickBackground() { QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(55, 170)); }
-
-    // One press on the track, held well past the half second after which sliders repeat.
-    void HoldOnTrack(int y) {
-        QTest::mousePress(&Slider(), Qt::LeftButton, {}, QPoint(20, y));
-        QTest::qWait(900);
-        QTest::mouseRelease(&Slider(), Qt::LeftButton, {}, QPoint(20, y));
-    }
-
-    FakePlatform platform;
-    MainWindowStandIn main;
-    TfrmNumTreasures picker{&main.window};
-};
-
-TEST_F(PickerTest, TheLargestCountIsAQuarterOfTheBoardAndEveryOpeningStartsAtOne) {
+// Opened from hidden or again while shown, the picker stands at the button's bottom-left corner,
+// (201, 3 + 39) in the client area wherever the frame puts that area: never a title bar's height
+// guessed from the frame.
+TEST_F(Picker, AnyButtonOpensItOnThePressUnderItsButtonAtOneOfAQuarterOfTheBoard) {
+    const QPoint client = form().geometry().topLeft();
+    ASSERT_NE(form().frameGeometry().topLeft(), client) << "a window with a frame";
+    EXPECT_EQ(ui::UnderButton(*form().sbtNumTreasures), client + QPoint(201, 3 + 39));
     const int largest[] = {4, 6, 9, 12, 16, 20, 25, 30, 36};  // boards 4 x 4 .. 12 x 12
+    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    const QPoint onButton = CentreOf(*form().sbtNumTreasures);
     core::TreasureTotal = 3;
     for (int side = 4; side <= 12; ++side) {
         SCOPED_TRACE(side);
-        ChooseBoard(side);
-        ASSERT_TRUE(Open());
-        EXPECT_TRUE(picker.isVisible());
+        ChooseSide(side);
+        // Left at the bottom and moved away; hidden every other time.
+        Slider().setValue(Slider().maximum());
+        frmNumTreasures->move(0, 0);
+        frmNumTreasures->setVisible(side % 2 == 0);
+        PressWindow(onButton, buttons[side % 3]);
+        EXPECT_TRUE(frmNumTreasures->isVisible()) << "open before the button comes up";
+        ReleaseWindow(onButton, buttons[side % 3]);
         EXPECT_EQ(Slider().minimum(), 1);
         EXPECT_EQ(Slider().maximum(), largest[side - 4]);
         EXPECT_EQ(Slider().value(), 1) << "the current TreasureTotal is not shown";
-        // Left at the bottom and moved away; opening again while shown resets both.
-        Slider().setValue(Slider().maximum());
-        picker.move(0, 0);
+        EXPECT_EQ(frmNumTreasures->pos(), client + QPoint(201, 42));
     }
-    ASSERT_TRUE(Open());
-    EXPECT_EQ(Slider().value(), 1);
-    EXPECT_EQ(picker.pos(), ui::UnderButton(main.sbtNumTreasures));
-    EXPECT_EQ(core::TreasureTotal, 3) << "opening changes nothing in the game";
-}
-
-// The button's bottom-left corner, (201, 3 + 39) in the main window's client area, wherever
-// the window manager's frame puts that area: never a title bar's height guessed from the frame.
-TEST_F(PickerTest, OpensAtThePickerButtonsBottomLeftCornerWhateverTheFrame) {
-    const QPoint client = main.window.geometry().topLeft();
-    ASSERT_NE(main.window.frameGeometry().topLeft(), client) << "a window with a frame";
-    EXPECT_EQ(ui::UnderButton(main.sbtNumTreasures), client + QPoint(201, 3 + 39));
-    ASSERT_TRUE(Open());
-    EXPECT_EQ(picker.pos(), client + QPoint(201, 42));
-    EXPECT_EQ(picker.size(), QSize(64, 350));
+    EXPECT_EQ(core::TreasureTotal, 3) << "opening changes no count";
+    EXPECT_EQ(frmNumTreasures->size(), QSize(64, 350));
     // A red strip, wherever the slider leaves the background uncovered.
-    EXPECT_EQ(picker.grab().toImage().pixelColor(55, 170), QColor(255, 0, 0));
+    EXPECT_EQ(frmNumTreasures->grab().toImage().pixelColor(55, 170), QColor(255, 0, 0));
 }
 
-TEST_F(PickerTest, ThePickerButtonDoesNothingDuringAGame) {
-    core::StartCommand();
-    EXPECT_FALSE(Open());
-    EXPECT_FALSE(picker.isVisible());
-
-    // A picker left open before the start keeps its place and its count.
-    core::GameRunning = false;
-    ASSERT_TRUE(Open());
+TEST_F(Picker, NoButtonOpensItDuringAGameAndOneLeftOpenKeepsItsPlaceAndCount) {
+    ClickPickerButton();
     HoldOnTrack(300);
-    picker.move(5, 5);
-    core::StartCommand();
-    EXPECT_FALSE(Open());
-    EXPECT_TRUE(picker.isVisible());
+    frmNumTreasures->move(5, 5);
+    StartOn({"T...", "....", "....", "...."});
+    const QPoint onButton = CentreOf(*form().sbtNumTreasures);
+    for (bool shown : {true, false}) {
+        frmNumTreasures->setVisible(shown);
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            PressWindow(onButton, button);
+            ReleaseWindow(onButton, button);
+            EXPECT_EQ(frmNumTreasures->isVisible(), shown) << button;
+        }
+    }
     EXPECT_EQ(Slider().value(), 2);
-    EXPECT_EQ(picker.pos(), QPoint(5, 5));
+    EXPECT_EQ(frmNumTreasures->pos(), QPoint(5, 5));
 }
 
-TEST_F(PickerTest, OnePressOnTheTrackMovesTheThumbOneStepTowardThePress) {
-    ChooseBoard(12);
-    ASSERT_TRUE(Open());
+TEST_F(Picker, OnePressOnTheTrackMovesTheThumbOneStepTowardThePress) {
+    ChooseSide(12);
+    ClickPickerButton();
     ASSERT_EQ(Slider().value(), 1);
     const int bottom = Slider().height() - 4;
 
@@ -175,31 +136,31 @@ TEST_F(PickerTest, OnePressOnTheTrackMovesTheThumbOneStepTowardThePress) {
     EXPECT_EQ(Slider().value(), 35);
 }
 
-TEST_F(PickerTest, NoKeyMovesTheSlider) {
-    ChooseBoard(8);
-    ASSERT_TRUE(Open());
-    picker.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+TEST_F(Picker, NoKeyMovesTheSlider) {
+    ChooseSide(8);
+    ClickPickerButton();
+    frmNumTreasures->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmNumTreasures));
     Slider().setValue(8);
     // A click on the thumb, as a player would before reaching for the keys.
-    const QPoint thumb = ThumbRect(Slider()).center();
-    QTest::mouseClick(&Slider(), Qt::LeftButton, {}, thumb);
+    QTest::mouseClick(&Slider(), Qt::LeftButton, {}, ThumbRect(Slider()).center());
     ASSERT_EQ(Slider().value(), 8);
     EXPECT_FALSE(Slider().hasFocus());
 
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Home,
                         Qt::Key_End, Qt::Key_Right, Qt::Key_Left}) {
         SCOPED_TRACE(key);
-        QTest::keyClick(picker.windowHandle(), key);   // as the window system delivers it
-        QTest::keyClick(&Slider(), key);               // even straight at the slider
+        QTest::keyClick(frmNumTreasures->windowHandle(), key);  // as the window system delivers it
+        QTest::keyClick(&Slider(), key);                         // even straight at the slider
         EXPECT_EQ(Slider().value(), 8);
     }
 }
 
-TEST_F(PickerTest, DraggingShowsTheNumberButChangesNothingUntilTheBackgroundIsClicked) {
-    ChooseBoard(10);
-    ASSERT_TRUE(Open());
-    QSignalSpy confirmations(&picker, &TfrmNumTreasures::confirmed);
+TEST_F(Picker, DraggingShowsTheNumberAndOnlyALeftClickOnTheStripConfirmsAndHides) {
+    ChooseSide(10);
+    ClickPickerButton();
+    QSignalSpy confirmations(frmNumTreasures, &TfrmNumTreasures::confirmed);
+    const QString hidden = form().lblNumTreasures->text();
 
     const QPoint grip = ThumbRect(Slider()).center();
     QTest::mousePress(&Slider(), Qt::LeftButton, {}, grip);
@@ -210,71 +171,92 @@ TEST_F(PickerTest, DraggingShowsTheNumberButChangesNothingUntilTheBackgroundIsCl
     EXPECT_EQ(QToolTip::text(), QString::number(dragged));
     QTest::mouseRelease(&Slider(), Qt::LeftButton, {}, grip + QPoint(0, 150));
 
+    // Clicks on the slider belong to the slider; other buttons on the strip do nothing.
+    QTest::mouseClick(&Slider(), Qt::LeftButton, {}, ThumbRect(Slider()).center());
+    QTest::mouseClick(frmNumTreasures, Qt::RightButton, {}, QPoint(55, 170));
+    // A press on the thumb released over the strip, level with it, is no click on the strip.
+    const QPoint thumb = Slider().mapTo(frmNumTreasures, ThumbRect(Slider()).center());
+    QTest::mousePress(frmNumTreasures->windowHandle(), Qt::LeftButton, {}, thumb);
+    QTest::mouseRelease(frmNumTreasures->windowHandle(), Qt::LeftButton, {}, {55, thumb.y()});
+    EXPECT_TRUE(frmNumTreasures->isVisible());
+    EXPECT_EQ(Slider().value(), dragged);
     EXPECT_EQ(core::TreasureTotal, 1);
-    EXPECT_FALSE(platform.LabelWritten(core::Label::lblNumTreasures));
-    EXPECT_TRUE(picker.isVisible());
+    EXPECT_EQ(form().lblNumTreasures->text(), hidden);
     EXPECT_EQ(confirmations.count(), 0);
 
-    ClickBackground();
+    ClickPickerBackground();
+    EXPECT_FALSE(frmNumTreasures->isVisible());
     EXPECT_EQ(core::TreasureTotal, dragged);
     ASSERT_EQ(confirmations.count(), 1);
     EXPECT_EQ(confirmations.front().front().toInt(), dragged);
-}
-
-TEST_F(PickerTest, OnlyALeftClickOnTheBackgroundConfirmsAndHides) {
-    ChooseBoard(6);
-    ASSERT_TRUE(Open());
-    HoldOnTrack(340);
-    HoldOnTrack(340);
-    HoldOnTrack(340);
-    HoldOnTrack(340);
-    ASSERT_EQ(Slider().value(), 5);
-
-    // Clicks on the slider belong to the slider; other buttons on the strip do nothing.
-    QTest::mouseClick(&Slider(), Qt::LeftButton, {}, ThumbRect(Slider()).center());
-    QTest::mouseClick(&picker, Qt::RightButton, {}, QPoint(55, 170));
-    // A press on the thumb released over the strip is no click on the strip either.
-    const QPoint thumbInPicker = Slider().mapTo(&picker, ThumbRect(Slider()).center());
-    QTest::mousePress(picker.windowHandle(), Qt::LeftButton, {}, thumbInPicker);
-    QTest::mouseRelease(picker.windowHandle(), Qt::LeftButton, {}, QPoint(55, 170));
-    EXPECT_TRUE(picker.isVisible());
-    EXPECT_EQ(core::TreasureTotal, 1);
-    EXPECT_FALSE(platform.LabelWritten(core::Label::lblNumTreasures));
-
-    ClickBackground();
-    EXPECT_FALSE(picker.isVisible());
-    EXPECT_EQ(core::TreasureTotal, 5);
     EXPECT_EQ(core::TreasuresFound, 0);
-    EXPECT_EQ(platform.LabelText(core::Label::lblNumTreasures), "Спрятано кладов: 5");
-    EXPECT_EQ(platform.LabelText(core::Label::lblNumMyTreasures), "Найдено кладов: 0");
-    EXPECT_EQ(platform.LabelText(core::Label::lblRest), "Осталось найти: 5");
+    const QString count = QString::number(dragged);
+    EXPECT_EQ(form().lblNumTreasures->text(), QStringLiteral("Спрятано кладов: ") + count);
+    EXPECT_EQ(form().lblNumMyTreasures->text(), QStringLiteral("Найдено кладов: 0"));
+    EXPECT_EQ(form().lblRest->text(), QStringLiteral("Осталось найти: ") + count);
     EXPECT_FALSE(core::GameRunning) << "confirming starts no game";
 }
 
-TEST_F(PickerTest, ACountPickedOnALargeBoardFitsASmallerOneAtTheStart) {
-    struct Case {
-        int smallerSide;
-        int hidden;
-    };
-    for (const Case& c : {Case{6, 36}, Case{5, 25}}) {
-        SCOPED_TRACE(c.smallerSide);
-        core::GameRunning = false;
-        ChooseBoard(12);
-        ASSERT_TRUE(Open());
-        Slider().setValue(36);  // the bottom of the 12 x 12 slider
-        ClickBackground();
-        ASSERT_EQ(core::TreasureTotal, 36);
+TEST_F(Picker, AConfirmationDuringAGameSetsTheWinTargetForTheFindsThatFollow) {
+    ClickPickerButton();
+    // Left open across the start of a game with three treasures.
+    StartOn({"T...", "..T.", "....", ".T.."});
+    ClickCell(0, 0);
+    ASSERT_EQ(form().lblNumMyTreasures->text(), QStringLiteral("Найдено кладов: 1"));
 
-        ChooseBoard(c.smallerSide);
-        core::StartCommand();  // would never finish hiding 36 in 25 cells
-        const std::set<const core::TCell*> live = platform.Live();
-        const auto treasures = std::count_if(live.begin(), live.end(),
-                                             [](const core::TCell* cell) { return cell->HasTreasure; });
-        EXPECT_EQ(treasures, c.hidden);
-        EXPECT_EQ(core::TreasureTotal, c.hidden);
-        EXPECT_EQ(platform.LabelText(core::Label::lblNumTreasures),
-                  "Спрятано кладов: " + std::to_string(c.hidden));
+    Slider().setValue(2);
+    ClickPickerBackground();
+    EXPECT_FALSE(frmNumTreasures->isVisible());
+    EXPECT_TRUE(core::GameRunning);
+    EXPECT_EQ(form().lblNumTreasures->text(), QStringLiteral("Спрятано кладов: 2"));
+    EXPECT_EQ(form().lblNumMyTreasures->text(), QStringLiteral("Найдено кладов: 0"));
+    EXPECT_EQ(form().lblRest->text(), QStringLiteral("Осталось найти: 2"));
+    EXPECT_TRUE(Cell(0, 0).Opened) << "the board is not dealt again";
+    EXPECT_TRUE(Cell(2, 1).HasTreasure && Cell(1, 3).HasTreasure && !Cell(3, 3).HasTreasure);
+
+    NoticeCatcher catcher;
+    ClickCell(2, 1);
+    EXPECT_TRUE(catcher.seen.empty()) << "one of the two found";
+    EXPECT_TRUE(core::GameRunning);
+    ClickCell(1, 3);
+    ASSERT_EQ(catcher.seen.size(), 1u);
+    EXPECT_EQ(catcher.seen[0].text, QStringLiteral("Вы нашли все клады! (2)"));
+    EXPECT_FALSE(core::GameRunning);
+}
+
+// Opened on 12 x 12, the slider reaches 36, more than a smaller board may hold. Whether the count
+// is confirmed before the size changes or with the picker left open after, the next game hides
+// what fits, says so, and can be played.
+TEST_F(Picker, ACountPickedOnTheLargestBoardFitsASmallerOneAtTheStart) {
+    struct Case {
+        bool confirmFirst;
+        const char* item;
+        int side;
+    };
+    for (const Case& c : {Case{true, "N4x41", 4}, Case{false, "N1", 5}, Case{true, "wh6", 6}}) {
+        SCOPED_TRACE(c.item);
+        ChooseFromMenu("N10x81");
+        ClickPickerButton();
+        Slider().setValue(36);
+        if (c.confirmFirst) ClickPickerBackground();
+        ChooseFromMenu(c.item);
+        if (!c.confirmFirst) ClickPickerBackground();
+        ASSERT_EQ(form().lblNumTreasures->text(), QStringLiteral("Спрятано кладов: 36"));
+
+        ClickButton(*form().sbtStartNewGame);
+        ASSERT_TRUE(core::GameRunning);
+        const QString hidden = QString::number(c.side * c.side);
+        EXPECT_EQ(form().lblNumTreasures->text(), QStringLiteral("Спрятано кладов: ") + hidden);
+        EXPECT_EQ(form().lblRest->text(), QStringLiteral("Осталось найти: ") + hidden);
+        for (int col = 0; col < c.side; ++col) {
+            for (int row = 0; row < c.side; ++row) EXPECT_TRUE(Cell(col, row).HasTreasure);
+        }
+        ClickCell(2, 2);
+        EXPECT_EQ(form().lblNumMyTreasures->text(), QStringLiteral("Найдено кладов: 1"));
+        NoticeCatcher catcher;
+        ClickButton(*form().sbtStop);
     }
 }
 
 }  // namespace
+}  // namespace uitest

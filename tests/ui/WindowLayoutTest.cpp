@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QTest>
 
-
 namespace uitest {
 namespace {
 
