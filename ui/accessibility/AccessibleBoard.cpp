@@ -284,9 +284,11 @@ void FinishMoveAnnouncement() {
     } else {
         CellMoveEnded(*cell);
     }
+    NoticeAboutToOpen(true);
     AwaitPendingFocus();
     // A screen reader takes a focus only in the active window, which the notice is about to be.
     if (cell && HasAccessibleFocus(*cell)) WaitForScreenReader(ScreenReaderLooksWithinMs);
+    NoticeAboutToOpen(false);
 }
 
 void SilenceCell(TMyImage& cell, bool silent) {

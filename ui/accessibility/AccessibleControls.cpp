@@ -97,10 +97,16 @@ QAccessibleInterface* ControlInterfaceFor(QObject* object) {
     return nullptr;
 }
 
+namespace {
+bool NoticeComing = false;
+}  // namespace
+
 bool BehindNotice(const QWidget& target) {
     const QWidget* notice = QApplication::activeModalWidget();
-    return notice != nullptr && notice != target.window();
+    return NoticeComing || (notice != nullptr && notice != target.window());
 }
+
+void NoticeAboutToOpen(bool coming) { NoticeComing = coming; }
 
 void ReportAccessibleFocus(QWidget& control) {
     if (!QAccessible::isActive() || !control.isVisible()) return;

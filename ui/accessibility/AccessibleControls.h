@@ -28,8 +28,10 @@ void NoteQuestion();
 // gone quiet, `ms` at most. Orca takes a focus it finds under its own click silently, as its
 // own; a focus reported after it is done is news, and spoken.
 void WaitForScreenReader(int ms);
-// Whether an open notice keeps the player's clicks from the target's window.
+// Whether an open notice, or one about to open, keeps the player's clicks from the target.
 bool BehindNotice(const QWidget& target);
+// Set while a move is announced before its notice opens: presses then are dropped as behind it.
+void NoticeAboutToOpen(bool coming);
 
 // A control whose Press does what a click does, once the event loop is back (the tool gets its
 // answer before a notice opens). Dropped when the control is gone, hidden or behind a notice.
