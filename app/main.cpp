@@ -3,7 +3,7 @@
 // The program's entry: the application, the platform binding, then the game's own life.
 #include "core/Game.h"
 #include "core/Platform.h"
-#include "ui/GameApplication.h"
+#include "ui/accessibility/GameApplication.h"
 #include "ui/QtPlatform.h"
 #include "ui/ScaledPicture.h"
 #include "ui/desktop/Desktop.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests' entry: one application object, drawn off screen, for every test.
-#include "ui/GameApplication.h"
+#include "ui/accessibility/GameApplication.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's application object: Qt's own, but a key's release stays off the accessibility bus.
-#include "ui/GameApplication.h"
+#include "ui/accessibility/GameApplication.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
