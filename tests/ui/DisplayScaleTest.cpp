@@ -229,11 +229,15 @@ TEST_F(DisplayScale, AWindowMovedToAScreenOfAnotherScaleShowsThatScalesPictures)
 // A screen shows the drawing of the nearest scale at or above its ratio, which Qt reduces to it;
 // past the largest, the largest, enlarged.
 TEST_F(DisplayScale, EachRatioShowsTheNearestDrawnScaleAtOrAboveIt) {
-    const std::pair<qreal, qreal> cases[] = {
-        {0.5, 1.0},  {1.0, 1.0},  {1.0 + 1e-9, 1.0}, {1.01, 1.25}, {120.0 / 96.0, 1.25},
-        {1.3, 1.5},  {1.5, 1.5},  {1.75, 2.0},       {2.0, 2.0},   {2.5, 3.0},
-        {3.0, 3.0},  {4.0, 3.0}};
-    for (const auto& [ratio, scale] : cases) EXPECT_EQ(ui::PictureScaleFor(ratio), scale) << ratio;
+    qreal previous = 0.5;
+    for (const qreal scale : PictureScales) {
+        for (const qreal ratio : {previous + 0.01, (previous + scale) / 2, scale, scale + 1e-9}) {
+            EXPECT_EQ(ui::PictureScaleFor(ratio), scale) << ratio;
+        }
+        previous = scale;
+    }
+    EXPECT_EQ(ui::PictureScaleFor(120.0 / 96.0), 1.25);  // a 120-dpi screen
+    EXPECT_EQ(ui::PictureScaleFor(previous + 1), previous);
 }
 
 }  // namespace
