@@ -178,10 +178,12 @@ CellView* FakePlatform::LiveView(const TCell& cell, const char* operation) {
 
 void FakePlatform::SetLabelText(Label label, const std::string& text) {
     Call& call = Record(Call::Kind::Label);
-    call.detail = LabelName(label);
-    call.text = text;
-    labels_[label] = text;
-    Told(call);
+    if (keepViews) {
+        call.detail = LabelName(label);
+        call.text = text;
+        labels_[label] = text;
+        Told(call);
+    }
     if (passTo_) passTo_->SetLabelText(label, text);
 }
 

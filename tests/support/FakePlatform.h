@@ -79,8 +79,8 @@ public:
     // Whether every call is kept, or only counted by kind: a benchmark measures the rules, and
     // a long randomised session would keep millions of calls.
     bool keepCalls = true;
-    // Whether what each cell shows is kept and its misuse flagged; a benchmark of the rules'
-    // own cost turns this off too, and the fake then only makes and frees the cells.
+    // Whether what the labels and cells show is kept and misuse flagged; a benchmark of the
+    // rules' own cost turns this off too, and the fake then only makes and frees the cells.
     bool keepViews = true;
     // Told of every call once the fake has handled it, before a notice's whileNoticeOpen.
     std::function<void(const Call&)> onCall;
