@@ -98,12 +98,24 @@ QAccessibleInterface* ControlInterfaceFor(QObject* object) {
 }
 
 namespace {
+
 bool NoticeComing = false;
-}  // namespace
 
 bool BehindNotice(const QWidget& target) {
     const QWidget* notice = QApplication::activeModalWidget();
     return NoticeComing || (notice != nullptr && notice != target.window());
+}
+
+}  // namespace
+
+void ClickLater(QWidget& target, std::function<void()> click) {
+    // The queued call goes with the target.
+    QMetaObject::invokeMethod(
+        &target,
+        [&target, click = std::move(click)] {
+            if (target.isVisible() && !BehindNotice(target)) click();
+        },
+        Qt::QueuedConnection);
 }
 
 void NoticeAboutToOpen(bool coming) { NoticeComing = coming; }
@@ -188,14 +200,8 @@ QString PressableAccessible::localizedActionDescription(const QString& name) con
 
 void PressableAccessible::doAction(const QString& name) {
     if (!actionNames().contains(name)) return;
-    QWidget& target = *widget();
-    // The interface lives as long as its control, and the queued call goes with the control.
-    QMetaObject::invokeMethod(
-        &target,
-        [this, &target] {
-            if (target.isVisible() && !BehindNotice(target)) Click();
-        },
-        Qt::QueuedConnection);
+    // The interface lives as long as its control.
+    ClickLater(*widget(), [this] { Click(); });
 }
 
 }  // namespace ui

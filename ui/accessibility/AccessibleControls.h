@@ -6,6 +6,8 @@
 #include <QAccessibleWidget>
 #include <QString>
 
+#include <functional>
+
 namespace ui {
 
 // The accessible interface of the main window or of one of its buttons; null for any other.
@@ -28,13 +30,14 @@ void NoteQuestion();
 // gone quiet, `ms` at most. Orca takes a focus it finds under its own click silently, as its
 // own; a focus reported after it is done is news, and spoken.
 void WaitForScreenReader(int ms);
-// Whether an open notice, or one about to open, keeps the player's clicks from the target.
-bool BehindNotice(const QWidget& target);
+// Runs `click` once the event loop is back (the tool gets its answer before a notice opens),
+// unless the target is gone or hidden by then, or an open notice, or one about to open, keeps
+// the player's clicks from it.
+void ClickLater(QWidget& target, std::function<void()> click);
 // Set while a move is announced before its notice opens: presses then are dropped as behind it.
 void NoticeAboutToOpen(bool coming);
 
-// A control whose Press does what a click does, once the event loop is back (the tool gets its
-// answer before a notice opens). Dropped when the control is gone, hidden or behind a notice.
+// A control whose Press does what a click does, through ClickLater.
 class PressableAccessible : public QAccessibleWidget {
 public:
     PressableAccessible(QWidget* widget, QAccessible::Role role, const QString& pressWord);

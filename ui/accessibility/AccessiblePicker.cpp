@@ -51,15 +51,8 @@ void Act(TfrmNumTreasures& picker, Part part) {
     }
 }
 
-// Acts once the event loop is back, if the picker is still open and no notice covers it.
-void ActLater(TfrmNumTreasures* open, Part part) {
-    const QPointer<TfrmNumTreasures> picker = open;
-    QMetaObject::invokeMethod(
-        open,
-        [picker, part] {
-            if (picker && picker->isVisible() && !BehindNotice(*picker)) Act(*picker, part);
-        },
-        Qt::QueuedConnection);
+void ActLater(TfrmNumTreasures* picker, Part part) {
+    ClickLater(*picker, [picker, part] { Act(*picker, part); });
 }
 
 // The slider: its value, "Больше" and "Меньше" as actions, and the accessible focus while the
