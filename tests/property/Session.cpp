@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the real rules from start-up to exit: each event handed over and its effects checked.
 #include "tests/property/Session.h"
+#include "tests/property/Words.h"
 
 #include "tests/support/ResetCore.h"
 
@@ -10,7 +11,6 @@
 #include "core/Clock.h"
 #include "core/Game.h"
 #include "core/OpenCell.h"
-#include "core/Texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +22,7 @@ namespace {
 
 // The picker's largest count for each board width from 4 to 12, as the slider offers it.
 constexpr int PickerMaximumByWidth[] = {4, 6, 9, 12, 16, 20, 25, 30, 36};
-constexpr int SmallestSide = 4;
+using words::SmallestSide;
 constexpr int TimeLimitSeconds = 3600;
 // A start stored as a 32-bit float may sit up to 128 ms off the real counter; a little more
 // covers the float the elapsed seconds are kept in.
@@ -113,7 +113,7 @@ void Session::ExpectNotice(const char* text, core::NoticeButtons buttons) {
     }
     const Notice& notice = platform_.notices.front();
     Expect(notice.text == text, "notice reads '" + notice.text + "', not '" + text + "'");
-    Expect(notice.title == core::texts::NoticeTitle, "notice title '" + notice.title + "'");
+    Expect(notice.title == words::NoticeTitle, "notice title '" + notice.title + "'");
     Expect(notice.buttons == buttons, "notice buttons for '" + notice.text + "'");
     // A tick in the notice's own event loop may only switch the clock off.
     if (platform_.nestedTickDelivered) {
@@ -161,7 +161,7 @@ void Session::ApplyStart(const Event& event, const Before& before) {
     Expect(platform_.cellsFreed == cells && platform_.cellsCreated == cells &&
                platform_.layouts == 1,
            "a start replaces every cell once, after one layout");
-    Expect(platform_.cues == std::vector<std::string>{core::cues::NewGame},
+    Expect(platform_.cues == std::vector<std::string>{words::NewGameCue},
            "a start plays newgame");
     Expect(platform_.notices.empty(), "a start shows no notice");
     coverage_.fullBoardStarts += core::TreasureTotal == cells;
@@ -175,8 +175,8 @@ void Session::ApplyStop(const Before& before) {
     core::StopCommand();
     Expect(!core::GameRunning, "stop ends the game");
     ++coverage_.stops;
-    Expect(platform_.cues == std::vector<std::string>{core::cues::End}, "stop plays end");
-    ExpectNotice(core::texts::StopNotice, core::NoticeButtons::Ok);
+    Expect(platform_.cues == std::vector<std::string>{words::EndCue}, "stop plays end");
+    ExpectNotice(words::StopNotice, core::NoticeButtons::Ok);
     if (!platform_.notices.empty()) {
         Expect(!platform_.notices.front().gameRunning, "the game is over before the stop notice");
     }
@@ -220,15 +220,15 @@ void Session::ApplyClick(const Event& event, const Before& before) {
     const int found = before.found + (treasure ? 1 : 0);
     Expect(core::TreasuresFound == found, "a click finds exactly the treasure under it");
     const bool won = found == before.total;
-    std::vector<std::string> cues{core::cues::Click};
-    if (treasure) cues.push_back(core::cues::Treasure);
-    if (won) cues.push_back(core::cues::Win);
+    std::vector<std::string> cues{words::ClickCue};
+    if (treasure) cues.push_back(words::TreasureCue);
+    if (won) cues.push_back(words::WinCue);
     Expect(platform_.cues == cues, "the click's cues in order");
     Expect(core::GameRunning == !won, won ? "the last find wins the game" : "the game goes on");
     if (won) {
         ++coverage_.wins;
-        const std::string text = core::texts::WinNoticeOpen + std::to_string(before.total) +
-                                 core::texts::WinNoticeClose;
+        const std::string text = words::WinOpen + std::to_string(before.total) +
+                                 words::WinClose;
         ExpectNotice(text.c_str(), core::NoticeButtons::Ok);
     } else {
         Expect(platform_.notices.empty(), "a move that does not win shows no notice");
@@ -242,11 +242,11 @@ void Session::ApplyClick(const Event& event, const Before& before) {
 }
 
 void Session::ApplyChooseSize(const Event& event, const Before& before) {
-    const int width = event.tag / core::SizeTagBase;
-    const int height = event.tag % core::SizeTagBase;
-    const bool menuTag = width == height && width >= SmallestSide && width <= core::MaxBoardSide;
-    const bool fits = width >= SmallestSide && width <= core::MaxBoardSide &&
-                      height >= SmallestSide && height <= core::MaxBoardSide;
+    const int width = event.tag / words::SizeTagBase;
+    const int height = event.tag % words::SizeTagBase;
+    const bool menuTag = width == height && width >= SmallestSide && width <= words::LargestSide;
+    const bool fits = width >= SmallestSide && width <= words::LargestSide &&
+                      height >= SmallestSide && height <= words::LargestSide;
 
     const bool accepted = core::ChooseSize(event.tag);
 
@@ -326,9 +326,9 @@ void Session::ApplyTick(const Event& event, const Before& before) {
         ++coverage_.timeOuts;
         Expect(highest >= TimeLimitSeconds, "the game timed out early" + when);
         Expect(!platform_.fake.ClockOn(), "the time-out switches the clock off");
-        Expect(platform_.cues == std::vector<std::string>{core::cues::GameOver},
+        Expect(platform_.cues == std::vector<std::string>{words::GameOverCue},
                "the time-out plays gameover");
-        ExpectNotice(core::texts::TimeOutNotice, core::NoticeButtons::OkCancel);
+        ExpectNotice(words::TimeOutNotice, core::NoticeButtons::OkCancel);
         if (!platform_.notices.empty()) {
             Expect(!platform_.notices.front().clockEnabled, "the clock is off before the notice");
         }

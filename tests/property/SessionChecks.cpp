@@ -3,9 +3,9 @@
 // What must hold after every event, whatever it was: the board, its pictures, the counters.
 #include "tests/property/LineOracle.h"
 #include "tests/property/Session.h"
+#include "tests/property/Words.h"
 
 #include "core/OpenCell.h"
-#include "core/Texts.h"
 
 #include <set>
 #include <sstream>
@@ -14,7 +14,7 @@ namespace play {
 
 namespace {
 
-constexpr int SmallestSide = 4;
+using words::SmallestSide;
 // Where a number's character cell starts: one digit at x = 16, two digits at x = 8, y = 9.
 constexpr int OneDigitX = 16;
 constexpr int TwoDigitX = 8;
@@ -34,8 +34,8 @@ void Session::CheckInvariants() {
 
     const int width = core::BoardWidth;
     const int height = core::BoardHeight;
-    if (width < SmallestSide || width > core::MaxBoardSide || height < SmallestSide ||
-        height > core::MaxBoardSide) {
+    if (width < SmallestSide || width > words::LargestSide || height < SmallestSide ||
+        height > words::LargestSide) {
         Expect(false, "the board is " + std::to_string(width) + " x " + std::to_string(height));
         return;  // the cell table cannot be read safely
     }
@@ -130,7 +130,7 @@ void Session::CheckCell(const core::TCell& cell) {
              std::to_string(count));
     }
     const core::Rgb colour =
-        cell.HasTreasure ? core::TreasureNumberColour : core::EmptyNumberColour;
+        cell.HasTreasure ? words::NumberOnTreasure : words::NumberOnGround;
     if (!(number->colour == colour)) Fail("cell " + At(cell) + " has its number in the wrong colour");
     if (number->x != (count >= 10 ? TwoDigitX : OneDigitX) || number->y != NumberY) {
         Fail("cell " + At(cell) + " has its number at the wrong place");
@@ -144,15 +144,15 @@ void Session::CheckLabels() {
         Expect(shown == text, std::string(name) + " reads '" + shown +
                                           "', the state says '" + text + "'");
     };
-    expectLabel(core::Label::lblHod, core::texts::MovePrefix + std::to_string(core::MoveCount),
+    expectLabel(core::Label::lblHod, words::Move + std::to_string(core::MoveCount),
                 "lblHod");
     expectLabel(core::Label::lblNumTreasures,
-                core::texts::HiddenPrefix + std::to_string(core::TreasureTotal), "lblNumTreasures");
+                words::Hidden + std::to_string(core::TreasureTotal), "lblNumTreasures");
     expectLabel(core::Label::lblNumMyTreasures,
-                core::texts::FoundPrefix + std::to_string(core::TreasuresFound),
+                words::Found + std::to_string(core::TreasuresFound),
                 "lblNumMyTreasures");
     expectLabel(core::Label::lblRest,
-                core::texts::RestPrefix +
+                words::Rest +
                     std::to_string(core::TreasureTotal - core::TreasuresFound),
                 "lblRest");
     Expect(platform_.fake.LabelWritten(core::Label::lblWH), "lblWH was never written");
