@@ -3,6 +3,7 @@
 // The program's entry: the application, the platform binding, then the game's own life.
 #include "core/Game.h"
 #include "core/Platform.h"
+#include "ui/accessibility/Accessibility.h"
 #include "ui/accessibility/GameApplication.h"
 #include "ui/QtPlatform.h"
 #include "ui/ScaledPicture.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
     if (ui::ThisDesktop().setsWindowIcon) {
         QApplication::setWindowIcon(ui::WindowIcon(application.devicePixelRatio()));
     }
+    // The one place that lets a screen reader in: it describes the windows and follows the play.
+    ui::InstallAccessibility();
     ui::QtPlatform platform(ui::MakeDesktopSound());
     core::BindPlatform(platform);
     core::RunProgram();

@@ -7,8 +7,8 @@ namespace core {
 
 std::int32_t TreasureTotal = 1;
 std::int32_t TreasuresFound = 0;
-std::int32_t BoardWidth = 4;
-std::int32_t BoardHeight = 4;
+std::int32_t BoardWidth = StartUpSide;
+std::int32_t BoardHeight = StartUpSide;
 std::int32_t BoardLeft = 0;
 std::int32_t BoardTop = 0;
 bool GameRunning = false;

@@ -9,6 +9,8 @@ namespace core {
 
 // Boards run from 4 x 4 to 12 x 12; the cell table is sized for the largest.
 constexpr int MaxBoardSide = 12;
+// The board the game starts with, 4 x 4: the size menu marks it, the picker is laid out for it.
+constexpr int StartUpSide = 4;
 
 // One board cell. The cell widget carries it; the rules read and write only these fields.
 struct TCell {

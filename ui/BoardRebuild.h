@@ -3,16 +3,12 @@
 // Keeps the board panel out of sight while a handler replaces its cells, so they appear together.
 #pragma once
 
-#include <QList>
-#include <QPointer>
-#include <QWidget>
+class QWidget;
 
 namespace ui {
 
-class TMyImage;
-
 // Hidden, the panel also spares each of up to 144 new cells a round of mouse-enter bookkeeping.
-// The cells are silent to assistive technology meanwhile; a new board is announced as a whole.
+// The watcher hears of the rebuild on both sides of it.
 class BoardRebuild {
 public:
     explicit BoardRebuild(QWidget& panel);
@@ -23,8 +19,6 @@ public:
 private:
     QWidget& panel_;
     bool wasVisible_;
-    bool announcing_;
-    QList<QPointer<TMyImage>> before_;  // the cells before, when announcing
 };
 
 }  // namespace ui

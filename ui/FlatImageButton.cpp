@@ -3,8 +3,6 @@
 // A flat image button: no frame until the mouse is over it, a colour-keyed glyph, a hand cursor.
 #include "ui/FlatImageButton.h"
 
-#include "ui/accessibility/AccessibleControls.h"
-
 #include <QBrush>
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -104,14 +102,11 @@ void FlatImageButton::paintEvent(QPaintEvent*) {
 }
 
 void FlatImageButton::mousePressEvent(QMouseEvent* event) {
-    // A screen reader's second try at its click is no second click.
-    if (event->button() == Qt::LeftButton && RepeatedByScreenReader(*this)) return;
     emit mouseDown(event->button());
     QAbstractButton::mousePressEvent(event);
 }
 
 void FlatImageButton::Press() {
-    if (RepeatedByScreenReader(*this)) return;
     const QPointer<FlatImageButton> alive(this);
     emit mouseDown(Qt::LeftButton);
     if (alive) click();

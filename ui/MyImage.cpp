@@ -4,11 +4,10 @@
 #include "ui/MyImage.h"
 
 #include "core/OpenCell.h"
-#include "ui/accessibility/AccessibleBoard.h"
-#include "ui/accessibility/AccessibleControls.h"
 #include "ui/CellNumbers.h"
 #include "ui/PictureHolder.h"
 #include "ui/ScaledPicture.h"
+#include "ui/Watcher.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,14 +38,12 @@ void TMyImage::SetPicture(core::Picture which, const QImage& picture) {
     // With a picture the cell covers itself; before, the panel shows through.
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull());
     update();
-    CellLookChanged(*this);
 }
 
 void TMyImage::DrawText(int x, int y, const QString& text, const QColor& colour) {
     if (picture_.isNull()) return;
     drawn_.Draw(picture_, x, y, text, colour.rgba());
     update();
-    CellLookChanged(*this);
 }
 
 QString TMyImage::ShownNumber() const { return drawn_.Last(); }
@@ -63,8 +60,7 @@ void TMyImage::paintEvent(QPaintEvent*) {
 }
 
 void TMyImage::mousePressEvent(QMouseEvent* event) {
-    // A screen reader's second try at its click is no second click.
-    if (event->button() == Qt::LeftButton && !RepeatedByScreenReader(*this)) pressed_ = true;
+    if (event->button() == Qt::LeftButton) pressed_ = true;
 }
 
 void TMyImage::mouseReleaseEvent(QMouseEvent* event) {
@@ -81,10 +77,10 @@ void TMyImage::mouseDoubleClickEvent(QMouseEvent*) {
 void TMyImage::Click() {
     // A cell freed by its own click outlives the click (see FreeCell), so the flag can be cleared.
     inClick_ = true;
-    CellMoveBegins(*this);
+    Watching().MoveBegins(*this);
     core::CellClick(*this);
     inClick_ = false;
-    CellMoveEnded(*this);
+    Watching().MoveEnds(*this);
 }
 
 }  // namespace ui

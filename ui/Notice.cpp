@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSpacerItem>
 
 namespace ui {
@@ -61,6 +62,14 @@ void RunNotice(QWidget* parent, const QString& text, const QString& title, bool 
     box.setWindowModality(Qt::ApplicationModal);
     if (ThisDesktop().ownCaptionBar) new CaptionBar(box);
     for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
+    // A screen reader says the words as it meets the OK button, where the keyboard is, also when
+    // it met the notice itself too late to read it out (Orca, still busy with its own click, takes
+    // a notice that opened meanwhile silently). Tied to the unseen icon beside them, the words are
+    // no longer loose text that it would read with the notice as well.
+    box.button(QMessageBox::Ok)->setAccessibleDescription(text);
+    auto* words = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+    if (words != nullptr && icon != nullptr) words->setBuddy(icon);
     // Sized to its short text, the box leaves too little title bar for the title; a strut helps.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         const int titleRoom = box.fontMetrics().horizontalAdvance(box.windowTitle()) +

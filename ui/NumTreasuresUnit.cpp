@@ -5,12 +5,9 @@
 
 #include "core/Choices.h"
 #include "core/GameState.h"
-#include "ui/accessibility/AccessibleControls.h"
-#include "ui/FlatImageButton.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/desktop/Placement.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QColor>
 #include <QGraphicsOpacityEffect>
@@ -35,13 +32,12 @@ constexpr QRect SliderGeometry(2, 0, 41, 346);
 const QColor PickerColour(255, 0, 0);
 constexpr double PickerOpacity = 200.0 / 255.0;
 
-// LaidOutMaximum: the 4 x 4 board's largest count, until the picker first opens.
 constexpr int FewestTreasures = 1;
-constexpr int LaidOutMaximum = 4;
-
-constexpr int PickerClickHandledWithinMs = 400;
 
 constexpr int TipGap = 2;
+
+// The depth of the "Меньше" and "Больше" handles at the slider's two ends.
+constexpr int EndHandleDepth = 12;
 
 }  // namespace
 
@@ -49,7 +45,8 @@ TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical
     setObjectName("tbNumTreasures");
     // Inverted, so that the smallest count stands at the top.
     setInvertedAppearance(true);
-    setRange(FewestTreasures, LaidOutMaximum);
+    // Laid out for the start-up board, until the picker first opens.
+    setRange(FewestTreasures, core::PickerMaximum(core::StartUpSide));
     setValue(FewestTreasures);
     setPageStep(1);
     setSingleStep(0);
@@ -74,7 +71,7 @@ TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical
 
 void TNumTreasuresSlider::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::LeftButton || RepeatedByScreenReader(*this)) return;
+    if (event->button() != Qt::LeftButton) return;
 
     const QRect thumb = ThumbRect();
     const QPoint at = event->position().toPoint();
@@ -108,6 +105,15 @@ void TNumTreasuresSlider::ShowPositionTip(int position) {
                        QString::number(position), this);
 }
 
+TPickerHandle::TPickerHandle(QWidget* picker, const QString& name, const QRect& box)
+    : QAbstractButton(picker) {
+    setAccessibleName(name);
+    setGeometry(box);
+    setFocusPolicy(Qt::NoFocus);
+    // A click there goes to what lies beneath, which does the same.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
 TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
     : QWidget(parent, PickerWindowFlags()),
       tbNumTreasures(new TNumTreasuresSlider(this)) {
@@ -120,6 +126,20 @@ TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
     setToolTip(" CLOSE");
     setAccessibleName("Выбор числа кладов");
     tbNumTreasures->setGeometry(SliderGeometry);
+    const QRect& slider = SliderGeometry;
+    btnFewer = new TPickerHandle(this, QStringLiteral("Меньше"),
+                                 {slider.left(), slider.top(), slider.width(), EndHandleDepth});
+    btnMore = new TPickerHandle(this, QStringLiteral("Больше"),
+                                {slider.left(), slider.bottom() + 1 - EndHandleDepth,
+                                 slider.width(), EndHandleDepth});
+    btnConfirm = new TPickerHandle(this, QStringLiteral("Подтвердить"),
+                                   {slider.right() + 1, 0, PickerSize.width() - slider.right() - 1,
+                                    PickerSize.height()});
+    connect(btnFewer, &QAbstractButton::clicked, tbNumTreasures,
+            [this] { tbNumTreasures->triggerAction(QAbstractSlider::SliderPageStepSub); });
+    connect(btnMore, &QAbstractButton::clicked, tbNumTreasures,
+            [this] { tbNumTreasures->triggerAction(QAbstractSlider::SliderPageStepAdd); });
+    connect(btnConfirm, &QAbstractButton::clicked, this, &TfrmNumTreasures::FormClick);
     if (!ThisDesktop().wholeWindowOpacity) {
         // See-through all the same: the strip in paintEvent, the slider through an effect.
         setAttribute(Qt::WA_TranslucentBackground);
@@ -151,7 +171,7 @@ void TfrmNumTreasures::OpenFor(int maximum, QPoint topLeft) {
 }
 
 void TfrmNumTreasures::mousePressEvent(QMouseEvent* event) {
-    leftPressedOnForm_ = event->button() == Qt::LeftButton && !RepeatedByScreenReader(*this);
+    leftPressedOnForm_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
@@ -162,29 +182,12 @@ void TfrmNumTreasures::mouseReleaseEvent(QMouseEvent* event) {
     if (click) FormClick();
 }
 
-void TfrmNumTreasures::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ReportPickerFocus(*this);
-}
-
 void TfrmNumTreasures::FormClick() {
     // A picker left open during a game still counts: the running game gets the new target.
     const int position = tbNumTreasures->value();
     core::ConfirmTreasureCount(position);
     hide();
     emit confirmed(position);
-}
-
-void ReportPickerFocus(TfrmNumTreasures& picker) {
-    if (!QAccessible::isActive()) return;
-    QMetaObject::invokeMethod(
-        &picker,
-        [&picker] {
-            // The click that opened or activated it is the screen reader's to handle first.
-            WaitForScreenReader(PickerClickHandledWithinMs);
-            if (picker.isVisible()) ReportAccessibleFocus(*picker.tbNumTreasures);
-        },
-        Qt::QueuedConnection);
 }
 
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button) {

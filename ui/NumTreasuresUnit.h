@@ -3,6 +3,7 @@
 // The treasure-count picker: a red strip with a slider, confirmed by a click on the strip.
 #pragma once
 
+#include <QAbstractButton>
 #include <QPoint>
 #include <QRect>
 #include <QSlider>
@@ -30,6 +31,17 @@ private:
     void ShowPositionTip(int position);
 };
 
+// Where a click on the picker steps the count or confirms it: a button for a player who reaches the
+// picker without seeing it. It draws nothing and lets the mouse through.
+class TPickerHandle : public QAbstractButton {
+    Q_OBJECT
+public:
+    TPickerHandle(QWidget* picker, const QString& name, const QRect& box);
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
 // A left click on the picker's own background confirms the count and hides it.
 class TfrmNumTreasures : public QWidget {
     Q_OBJECT
@@ -41,6 +53,10 @@ public:
     void OpenFor(int maximum, QPoint topLeft);
 
     TNumTreasuresSlider* tbNumTreasures;
+    // The slider's two ends and the strip beside it, as "Меньше", "Больше" and "Подтвердить".
+    TPickerHandle* btnFewer;
+    TPickerHandle* btnMore;
+    TPickerHandle* btnConfirm;
 
     void FormClick();
 
@@ -51,8 +67,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    // Made active, repeats the count: a screen reader naming a new window forgets the slider.
-    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -64,8 +78,5 @@ extern TfrmNumTreasures* frmNumTreasures;
 
 // Between games opens picker under button for the board's width; refused (false) in a game.
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button);
-
-// Queued, so that a window made active is announced first and the open picker's slider after.
-void ReportPickerFocus(TfrmNumTreasures& picker);
 
 }  // namespace ui

@@ -4,16 +4,13 @@
 #include "ui/QtPlatform.h"
 
 #include "core/GameState.h"
-#include "ui/accessibility/AccessibleBoard.h"
-#include "ui/accessibility/Accessibility.h"
-#include "ui/accessibility/AccessibleControls.h"
 #include "ui/MyImage.h"
 #include "ui/Notice.h"
 #include "ui/NumTreasuresUnit.h"
+#include "ui/Watcher.h"
 #include "ui/desktop/CaptionBar.h"
 #include "ui/desktop/Desktop.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 
@@ -64,15 +61,11 @@ bool QtPlatform::HintsOn() { return form_->sbtHint->isChecked(); }
 bool QtPlatform::CtrlHeld() { return ctrl_(); }
 
 void QtPlatform::StartWindows() {
-    InstallAccessibility();
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
     if (ThisDesktop().ownCaptionBar) frame_ = FrameUnderCaption(*form_);
     // As the main window's child the picker stays above it, off the taskbar, and dies with it.
     frmNumTreasures = new TfrmNumTreasures(form_.get());
-    // A screen reader follows the player back from the picker to its button.
-    QObject::connect(frmNumTreasures, &TfrmNumTreasures::confirmed, form_.get(),
-                     [form = form_.get()] { ReportAccessibleFocus(*form->sbtNumTreasures); });
 }
 
 void QtPlatform::RunEventLoop() {
@@ -103,8 +96,6 @@ core::TCell* QtPlatform::NewCell(int col, int row) {
 void QtPlatform::FreeCell(core::TCell* cell) {
     if (cell == nullptr) return;
     TMyImage* widget = &WidgetOf(*cell);
-    // A freed cell is never named to assistive technology again; the new board is announced.
-    if (QAccessible::isActive()) SilenceCell(*widget, true);
     if (widget->InClick()) {
         // Never delete a widget inside its own event handler: hide it now, free it after.
         widget->hide();
@@ -145,7 +136,7 @@ void QtPlatform::PlayCue(const std::string& name) { PlayCueFrom(*sound_, name); 
 
 void QtPlatform::ShowNotice(const std::string& text, const std::string& title,
                             core::NoticeButtons buttons) {
-    FinishMoveAnnouncement();  // the winning move is heard before the notice
+    Watching().NoticeOpens();
     RunNotice(form_.get(), FromUtf8(text), FromUtf8(title),
               buttons == core::NoticeButtons::OkCancel);
 }

@@ -27,7 +27,7 @@ constexpr SizeItem SizeItems[] = {
     {"N9x111", "10 x 10", 1010},   {"N10x71", "11 x 11", 1111},    {"N10x81", "12 x 12", 1212},
 };
 
-constexpr int StartUpTag = 404;
+constexpr int StartUpTag = core::StartUpSide * core::SizeTagBase + core::StartUpSide;
 
 }  // namespace
 

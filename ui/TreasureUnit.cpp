@@ -231,9 +231,7 @@ void TForm1::sbtCreateNewSizeGameClick() {
 }
 
 void TForm1::sbtNumTreasuresMouseDown(Qt::MouseButton) {
-    if (frmNumTreasures != nullptr && OpenNumTreasures(*frmNumTreasures, *sbtNumTreasures)) {
-        ReportPickerFocus(*frmNumTreasures);  // the count is spoken
-    }
+    if (frmNumTreasures != nullptr) OpenNumTreasures(*frmNumTreasures, *sbtNumTreasures);
 }
 
 void TForm1::sbtHelpClick() { OpenHelpPage(HelpOpener); }
@@ -250,15 +248,6 @@ void TForm1::N4x41Click(QAction* sender) {
 }
 
 void TForm1::Timer1Timer() { core::Timer1Timer(); }
-
-void TForm1::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    // Active again while the picker is open, the window would take a screen reader away from it.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        frmNumTreasures != nullptr) {
-        ReportPickerFocus(*frmNumTreasures);
-    }
-}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();

@@ -70,7 +70,6 @@ public:
 protected:
     // A close request from the window system ends the program, as the exit button does.
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void CreateButtons();

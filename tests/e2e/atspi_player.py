@@ -75,11 +75,15 @@ def play(app, heard):
         raise Failure("the idle board is described as '%s'" % board.get_description())
     heard["cells"].update(board.get_child_at_index(i).path for i in range(16))
     heard["board"].clear()
+    old_board = board.path
     press(button("Новая игра"))
-    wait_for("the new board as the focus", lambda: label("Ход 0") and board.path in heard["focused"])
+    board = wait_for("the new board as the focus", lambda: label("Ход 0") and next(
+        (b for b in [find(frame, "table", "Поле")] if b and b.path in heard["focused"]), None))
+    if board.path == old_board:
+        raise Failure("the new board is the old board's object")
     if heard["board"]:
         raise Failure("the start announced cells one by one: %s" % heard["board"][:5])
-    if board.get_description():
+    if board.get_description() != "Игра идёт. Спрятано кладов: 1":
         raise Failure("the board in a game is described as '%s'" % board.get_description())
 
     moves = 0
@@ -89,13 +93,17 @@ def play(app, heard):
         cell, place = board.get_accessible_at(row, col), "ABCD"[col] + str(row + 1)
         if cell.get_name() != place + ", закрыта":
             raise Failure("cell %s reads '%s' before it is opened" % (place, cell.get_name()))
+        told = len(heard["told"])
         press(cell)
         moves += 1
-        wait_for("cell %s to announce its name and become the focus" % place,
-                 lambda: cell.path in heard["renamed"] and cell.path in heard["focused"])
+        wait_for("cell %s to announce its name and the move to be told" % place,
+                 lambda: cell.path in heard["renamed"] and len(heard["told"]) > told)
         if not cell.get_name().startswith((place + ", пусто, ", place + ", клад, ")):
             raise Failure("opened cell %s reads '%s'" % (place, cell.get_name()))
         won = cell.get_name().startswith(place + ", клад, ")  # the one treasure
+        words = cell.get_name() + (", Найдено кладов: 1, осталось найти: 0" if won else "")
+        if heard["told"][told:told + 1] != [words]:  # the win notice comes after, never before
+            raise Failure("move %s was told as %s" % (place, heard["told"][told:]))
     answer_notice(app, "Вы нашли все клады! (1)")
     wait_for("the counters", lambda: label("Ход %d" % moves) and label("Найдено кладов: 1"))
     press(button("Остановить игру"))
@@ -105,7 +113,7 @@ def play(app, heard):
 
 def main():
     Atspi.set_timeout(10000, 60000)  # a loaded machine may answer slowly
-    heard = {"board": [], "cells": set(), "renamed": set(), "focused": set(),
+    heard = {"board": [], "cells": set(), "renamed": set(), "focused": set(), "told": [],
              "from_gone_cells": []}
 
     def listen(event):
@@ -122,6 +130,11 @@ def main():
             heard["renamed"].add(event.source.path)
         if event.type == "object:state-changed:focused" and event.detail1 == 1:
             heard["focused"].add(event.source.path)
+        if event.type == "object:state-changed:showing" and event.detail1 == 1:
+            if role == "notification":
+                heard["told"].append(event.source.get_name())
+            elif role in ("alert", "dialog"):
+                heard["told"].append("(a notice opened)")
 
     listener = Atspi.EventListener.new(listen)
     for kind in ("object:children-changed", "object:state-changed",

@@ -146,7 +146,7 @@ play_with_orca() {
   review_to '^Новая'
   # A new game: the board becomes the focus, and flat review reads it anew.
   orca_key KP_Divide 'table with 4 rows 4 columns'
-  review_line '^A1, закрыта B1, закрыта C1, закрыта D1, закрыта'
+  review_line '^A1, закрыта +B1, закрыта +C1, закрыта +D1, закрыта'
   local row col place found=0
   for row in 1 2 3 4; do
     for col in A B C D; do

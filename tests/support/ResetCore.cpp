@@ -10,8 +10,8 @@ namespace testsupport {
 void ResetCoreState() {
     core::TreasureTotal = 1;
     core::TreasuresFound = 0;
-    core::BoardWidth = 4;
-    core::BoardHeight = 4;
+    core::BoardWidth = core::StartUpSide;
+    core::BoardHeight = core::StartUpSide;
     core::BoardLeft = 0;
     core::BoardTop = 0;
     core::GameRunning = false;

@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game as a screen reader finds it: named controls and cells, the board as a table, and
-// actions that do what the mouse does, never past an open notice.
+// The game as a screen reader finds it: named controls and cells, the board as a table, each move
+// told at once, and actions that do what the mouse does, never past an open notice.
 #include "tests/ui/GameWindow.h"
 
 #include "core/GameState.h"
-#include "ui/accessibility/AccessibleControls.h"
+#include "ui/Help.h"
 #include "ui/NumTreasuresUnit.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
@@ -43,17 +44,23 @@ struct Heard {
 };
 
 // A screen reader listening while it lives: Qt's accessibility is on, and every event the game
-// sends is written down. Like Orca, it looks at the state of each cell it is told about.
+// sends is written down, with the words of each notification shown. Like Orca, it looks at the
+// state of each object it is told about.
 class ScreenReader {
 public:
     ScreenReader() {
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         heard.clear();
-        // Qt takes a plain function here, hence a static list.
+        told.clear();
+        // Qt takes a plain function here, hence static lists.
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             heard.push_back({event->type(), event->object()});
-            if (event->object() != nullptr && event->type() != QAccessible::ObjectDestroyed) {
-                if (QAccessibleInterface* iface = event->accessibleInterface()) iface->state();
+            QAccessibleInterface* iface = event->accessibleInterface();
+            if (iface == nullptr || event->type() == QAccessible::ObjectDestroyed) return;
+            iface->state();
+            if (event->type() == QAccessible::ObjectShow &&
+                iface->role() == QAccessible::Notification) {
+                told << iface->text(QAccessible::Name);
             }
         });
     }
@@ -63,16 +70,15 @@ public:
     }
 
     static inline std::vector<Heard> heard;
+    static inline QStringList told;
     // How many events of this type about this object were heard so far.
     static int Count(QAccessible::Event type, const QObject* object) {
         return static_cast<int>(std::count_if(heard.begin(), heard.end(), [&](const Heard& h) {
             return h.type == type && h.object == object;
         }));
     }
-    // Handles events until the object is reported as the focus, two seconds at most.
-    static bool FocusComesTo(const QObject* object) {
-        return QTest::qWaitFor([&] { return Count(QAccessible::Focus, object) > 0; }, 2000);
-    }
+    // The words told since the last look, which are forgotten.
+    static QStringList ToldSince() { return std::exchange(told, {}); }
 };
 
 // Stands for Qt's accessibility bridge as it treats keys: a key from the window system is held
@@ -100,7 +106,7 @@ protected:
     }
 };
 
-TEST_F(Accessibility, ButtonsAreNamedInRussianAndTheirActionsDoWhatAClickDoes) {
+TEST_F(Accessibility, ButtonsAreNamedInRussianAndEachPressDoesWhatItsClickDoes) {
     ui::TForm1& f = form();
     QAccessibleInterface& window = Accessible(&f);
     EXPECT_EQ(window.role(), QAccessible::Window);
@@ -118,21 +124,28 @@ TEST_F(Accessibility, ButtonsAreNamedInRussianAndTheirActionsDoWhatAClickDoes) {
         EXPECT_EQ(Name(&iface), name);
         EXPECT_EQ(iface.text(QAccessible::Description), button->toolTip());
         EXPECT_EQ(iface.role(), button == f.sbtHint ? QAccessible::CheckBox : QAccessible::Button);
+        EXPECT_EQ(iface.actionInterface()->localizedActionName(Press), QStringLiteral("Нажать"));
     }
+    // The toggle's first action toggles, as Qt's own toggle buttons offer it.
+    EXPECT_EQ(Accessible(f.sbtHint).actionInterface()->actionNames(),
+              QStringList({QAccessibleActionInterface::toggleAction(), Press}));
 
-    // The picker button acts on the mouse going down; its Press opens the picker all the same,
-    // whose own action, "Подтвердить", confirms the count on its slider.
-    Act(f.sbtNumTreasures);
-    ASSERT_TRUE(frmNumTreasures->isVisible());
-    Accessible(frmNumTreasures->tbNumTreasures).valueInterface()->setCurrentValue(3);
-    EXPECT_EQ(Accessible(frmNumTreasures).actionInterface()->localizedActionDescription(Press),
-              QStringLiteral("Подтвердить"));
-    Act(frmNumTreasures);
-    EXPECT_FALSE(frmNumTreasures->isVisible());
-    EXPECT_EQ(core::TreasureTotal, 3);
-
+    Act(f.sbtStartNewGame);
+    EXPECT_TRUE(core::GameRunning);
     Act(f.sbtHint, QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(platform().HintsOn() && Accessible(f.sbtHint).state().checked);
+    Act(f.sbtHint);
+    EXPECT_FALSE(platform().HintsOn() || Accessible(f.sbtHint).state().checked);
+    QStringList helped;
+    f.HelpOpener = [&helped](const QString& path) { helped << path; };
+    QFile page(ui::HelpPagePath());
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    Act(f.sbtHelp);
+    page.remove();
+    EXPECT_EQ(helped, QStringList({ui::HelpPagePath()}));
+    Act(f.sbtCreateNewSizeGame);
+    EXPECT_TRUE(f.PopupMenu1->isVisible());
+    f.PopupMenu1->hide();
 
     // Behind an open notice no action reaches the window, then or later.
     bool startedBehindNotice = true;
@@ -142,8 +155,14 @@ TEST_F(Accessibility, ButtonsAreNamedInRussianAndTheirActionsDoWhatAClickDoes) {
     });
     Act(f.sbtStop);
     ASSERT_EQ(catcher.seen.size(), 1u);
+    EXPECT_EQ(catcher.seen[0].text, QStringLiteral("Игра остановлена!"));
     QApplication::processEvents();
     EXPECT_FALSE(startedBehindNotice || core::GameRunning);
+
+    Act(f.sbtNumTreasures);  // acts on the mouse going down; a Press opens it all the same
+    EXPECT_TRUE(frmNumTreasures->isVisible());
+    Act(f.sbtExit);
+    EXPECT_FALSE(f.isVisible());
 }
 
 TEST_F(Accessibility, EachCellNamesItsPlaceAndWhatItShowsButNeverAClosedTreasure) {
@@ -157,9 +176,15 @@ TEST_F(Accessibility, EachCellNamesItsPlaceAndWhatItShowsButNeverAClosedTreasure
         {&Cell(1, 2), "B3, пусто, 0"}, {&Cell(0, 2), "A3, отмечена"},
         {&Cell(3, 1), "D2, отмечена"}, {&Cell(0, 0), "A1, клад, 1"},
         {&Cell(3, 3), "D4, закрыта"},  {&Cell(2, 3), "C4, отмечена"}};
+    // Flat review reads a cell's text anew at each look but only as far as it first saw it, so
+    // the text is the name at one length, whatever the cell shows.
+    const int textLength = Accessible(&Cell(3, 3)).textInterface()->characterCount();
     for (const auto& [cell, name] : names) {
         EXPECT_EQ(Name(&Accessible(cell)), name);
         EXPECT_EQ(Accessible(cell).role(), QAccessible::Cell);
+        const QAccessibleTextInterface& text = *Accessible(cell).textInterface();
+        EXPECT_EQ(text.characterCount(), textLength);
+        EXPECT_EQ(text.text(0, textLength).trimmed(), name);
     }
     EXPECT_EQ(core::MoveCount, 2);
 }
@@ -175,6 +200,8 @@ TEST_F(Accessibility, TheBoardIsATableOfRowsAndColumnsThatFollowsItsSize) {
     QAccessibleTableCellInterface& cell = *table.cellAt(2, 1)->tableCellInterface();
     EXPECT_EQ(std::pair(cell.rowIndex(), cell.columnIndex()), std::pair(2, 1));
     EXPECT_EQ(cell.table(), &board);
+    EXPECT_EQ(std::pair(table.rowDescription(2), table.columnDescription(1)),
+              std::pair(QStringLiteral("3"), QStringLiteral("B")));
     const QPoint onScreen = Cell(2, 3).mapToGlobal(QPoint(24, 24));
     EXPECT_EQ(Name(board.childAt(onScreen.x(), onScreen.y())), QStringLiteral("C4, закрыта"));
 
@@ -188,62 +215,76 @@ TEST_F(Accessibility, TheBoardIsATableOfRowsAndColumnsThatFollowsItsSize) {
     EXPECT_EQ(Name(menu->child(1)), QStringLiteral("  5 x  5"));
     menu->child(1)->actionInterface()->doAction(Press);
     EXPECT_FALSE(form().PopupMenu1->isVisible());
-    EXPECT_EQ(table.columnCount(), 5);
-    EXPECT_EQ(board.childCount(), 25);
-    EXPECT_EQ(Name(table.cellAt(4, 4)), QStringLiteral("E5, закрыта"));
-    EXPECT_EQ(board.indexOfChild(table.cellAt(4, 4)), 24);
+    QAccessibleInterface& bigger = Accessible(form().Panel1);
+    EXPECT_EQ(bigger.tableInterface()->columnCount(), 5);
+    EXPECT_EQ(bigger.childCount(), 25);
+    EXPECT_EQ(Name(bigger.tableInterface()->cellAt(4, 4)), QStringLiteral("E5, закрыта"));
+    EXPECT_EQ(bigger.tableInterface()->rowDescription(4), QStringLiteral("5"));
+    EXPECT_EQ(bigger.indexOfChild(bigger.tableInterface()->cellAt(4, 4)), 24);
 }
 
-TEST_F(Accessibility, EachMoveIsReportedAsTheFocusOnItsCellWithoutTakingTheKeyboard) {
+TEST_F(Accessibility, EachMoveIsToldAtOnceAndANewBoardBecomesTheFocusWithoutTakingTheKeyboard) {
     ScreenReader reader;
-    QAccessibleInterface& board = Accessible(form().Panel1);
-    EXPECT_EQ(board.text(QAccessible::Description),
-              QStringLiteral("Игра не идёт: нажмите «Новая игра»"));
-    EXPECT_EQ(Accessible(&Cell(1, 1)).text(QAccessible::Description), board.text(QAccessible::Description));
-    StartOn({"T...", "....", "....", "...T"});
-    // The new board is announced once, as the focus on the board, not cell by cell.
-    ASSERT_TRUE(reader.FocusComesTo(form().Panel1));
-    for (const Heard& heard : reader.heard) {
-        EXPECT_EQ(qobject_cast<ui::TMyImage*>(heard.object), nullptr) << heard.type;
+    const QString idle = QStringLiteral("Игра не идёт: нажмите «Новая игра»");
+    EXPECT_EQ(Accessible(form().Panel1).text(QAccessible::Description), idle);
+    EXPECT_EQ(Accessible(&Cell(1, 1)).text(QAccessible::Description), idle);
+    ClickCell(1, 1);
+    EXPECT_EQ(reader.ToldSince(), QStringList({idle}));
+
+    // Each new board is a new object and becomes the focus, even where the old one had it.
+    for (int start = 1; start <= 2; ++start) {
+        const QAccessible::Id before = QAccessible::uniqueId(&Accessible(form().Panel1));
+        reader.heard.clear();
+        ClickWindow(CentreOf(*form().lblTime));  // not the reader's second try at the start
+        StartOn({"T...", "....", "....", "...T"});
+        EXPECT_EQ(reader.Count(QAccessible::Focus, form().Panel1), 1);
+        EXPECT_NE(QAccessible::uniqueId(&Accessible(form().Panel1)), before);
+        for (const Heard& heard : reader.heard) {
+            EXPECT_EQ(qobject_cast<ui::TMyImage*>(heard.object), nullptr) << heard.type;
+        }
     }
+    QAccessibleInterface& board = Accessible(form().Panel1);
     EXPECT_TRUE(board.state().focused);
-    EXPECT_EQ(board.text(QAccessible::Description), QString());
+    EXPECT_EQ(board.text(QAccessible::Description), QStringLiteral("Игра идёт. Спрятано кладов: 2"));
     // A screen reader's second try at its click on the start button starts nothing more.
     Act(form().sbtStartNewGame);
-    EXPECT_EQ(std::count(cues().begin(), cues().end(), "file wav/newgame.wav"), 1);
+    EXPECT_EQ(std::count(cues().begin(), cues().end(), "file wav/newgame.wav"), 2);
 
-    ClickCell(1, 2);
-    ASSERT_TRUE(reader.FocusComesTo(&Cell(1, 2)));
+    ClickButton(*form().sbtHint);
+    ClickCell(1, 2);  // a 0: with hints on, its lines turn green
+    EXPECT_EQ(reader.ToldSince(),
+              QStringList({QStringLiteral("Подсказки включены"), QStringLiteral("B3, пусто, 0")}));
     EXPECT_EQ(reader.Count(QAccessible::NameChanged, &Cell(1, 2)), 1);
-    EXPECT_TRUE(Accessible(&Cell(1, 2)).state().focused);
-    EXPECT_FALSE(board.state().focused);
+    EXPECT_EQ(reader.Count(QAccessible::NameChanged, &Cell(0, 2)), 1);  // marked green
+    EXPECT_EQ(reader.Count(QAccessible::NameChanged, &Cell(3, 1)), 0);  // off its lines
+    EXPECT_EQ(reader.Count(QAccessible::Focus, &Cell(1, 2)), 0);
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
-    EXPECT_EQ(Accessible(&Cell(1, 2)).text(QAccessible::Description), QString());
-
     Act(&Cell(0, 0));
-    ASSERT_TRUE(reader.FocusComesTo(&Cell(0, 0)));
-    EXPECT_EQ(Name(&Accessible(&Cell(0, 0))), QStringLiteral("A1, клад, 1"));
-    EXPECT_EQ(Accessible(&Cell(0, 0)).text(QAccessible::Description),
-              QStringLiteral("Найдено кладов: 1, осталось найти: 1"));
+    ClickCell(1, 2);  // opened already: only its name again
+    EXPECT_EQ(reader.ToldSince(),
+              QStringList({QStringLiteral("A1, клад, 1, Найдено кладов: 1, осталось найти: 1"),
+                           QStringLiteral("B3, пусто, 0")}));
+    ClickButton(*form().sbtHint);
+    EXPECT_EQ(reader.ToldSince(), QStringList({QStringLiteral("Подсказки выключены")}));
 
-    // The winning move is heard before its notice opens; a press that comes meanwhile (here one
+    // The winning move is told before its notice opens; a press that comes meanwhile (here one
     // already queued) is dropped, as behind the notice.
-    bool heardBeforeNotice = false;
-    NoticeCatcher catcher(
-        [&] { heardBeforeNotice = reader.Count(QAccessible::Focus, &Cell(3, 3)) == 1; });
+    QStringList toldBeforeNotice;
+    NoticeCatcher catcher([&] { toldBeforeNotice = reader.ToldSince(); });
     Accessible(form().sbtStartNewGame).actionInterface()->doAction(Press);
     ClickCell(3, 3);
     ASSERT_EQ(catcher.seen.size(), 1u);
-    EXPECT_TRUE(heardBeforeNotice);
+    EXPECT_EQ(toldBeforeNotice,
+              QStringList({QStringLiteral("D4, клад, 1, Найдено кладов: 2, осталось найти: 0")}));
     QApplication::processEvents();
     EXPECT_FALSE(core::GameRunning);
 }
 
-TEST_F(Accessibility, ThePickerOpensWithItsCountAsTheFocusAndOffersFewerMoreAndConfirm) {
+TEST_F(Accessibility, ThePickerOpensWithItsCountAsTheFocusAndItsHandlesDoWhatAClickThereDoes) {
     ScreenReader reader;
     ClickPickerButton();
     TNumTreasuresSlider* slider = frmNumTreasures->tbNumTreasures;
-    ASSERT_TRUE(reader.FocusComesTo(slider));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reader.Count(QAccessible::Focus, slider) > 0; }));
     QAccessibleInterface& count = Accessible(slider);
     EXPECT_EQ(count.role(), QAccessible::Slider);
     EXPECT_EQ(count.text(QAccessible::Value), QStringLiteral("1"));
@@ -253,25 +294,35 @@ TEST_F(Accessibility, ThePickerOpensWithItsCountAsTheFocusAndOffersFewerMoreAndC
     for (int i = 0; i < picker.childCount(); ++i) parts << Name(picker.child(i));
     EXPECT_EQ(parts, QStringList({"Число кладов", "Меньше", "Больше", "Подтвердить"}));
 
-    // Each part stands where a click does what its action does: "Больше" at the slider's foot.
-    const QRect more = picker.child(2)->rect();
-    QTest::mouseClick(frmNumTreasures->windowHandle(), Qt::LeftButton, {},
-                      frmNumTreasures->mapFromGlobal(more.center()));
+    // A click where a handle stands and the handle's Press each do the same, once: a Press right
+    // after the click is the screen reader's second try. A click elsewhere in between makes the
+    // next Press a player's own.
+    const auto clickAt = [](QWidget& where) {
+        QTest::mouseClick(where.window()->windowHandle(), Qt::LeftButton, {},
+                          where.mapTo(where.window(), where.rect().center()));
+    };
+    const auto press = [&](QWidget* handle) {
+        clickAt(*form().lblTime);
+        Act(handle);
+    };
+    clickAt(*frmNumTreasures->btnMore);
+    Act(frmNumTreasures->btnMore);
     EXPECT_EQ(slider->value(), 2);
-    picker.child(2)->actionInterface()->doAction(Press);  // the screen reader's second try
-    QApplication::processEvents();
-    EXPECT_EQ(slider->value(), 2);
-    Act(slider, QAccessibleActionInterface::increaseAction());
-    EXPECT_EQ(slider->value(), 2);  // still the same click
-    QTest::qWait(ui::ScreenReaderRepeatMs + 50);  // a player's own next click, not a repeat
-    Act(slider, QAccessibleActionInterface::increaseAction());
+    press(frmNumTreasures->btnMore);
     EXPECT_EQ(slider->value(), 3);
-
-    picker.child(3)->actionInterface()->doAction(Press);
-    QApplication::processEvents();
+    press(frmNumTreasures->btnFewer);
+    EXPECT_EQ(slider->value(), 2);
+    clickAt(*form().lblTime);
+    clickAt(*frmNumTreasures->btnFewer);
+    EXPECT_EQ(slider->value(), 1);
+    press(frmNumTreasures->btnMore);
+    press(frmNumTreasures->btnConfirm);
     EXPECT_FALSE(frmNumTreasures->isVisible());
-    EXPECT_EQ(core::TreasureTotal, 3);
-    EXPECT_TRUE(reader.FocusComesTo(form().sbtNumTreasures));
+    EXPECT_EQ(core::TreasureTotal, 2);
+    EXPECT_EQ(reader.Count(QAccessible::Focus, form().sbtNumTreasures), 1);
+    ClickPickerButton();
+    clickAt(*frmNumTreasures->btnConfirm);
+    EXPECT_EQ(core::TreasureTotal, 1);
 }
 
 TEST_F(Accessibility, AKeysReleaseFollowsItsPressPastTheBusOnlyTheModifiersReachIt) {

@@ -9,6 +9,7 @@
 #include "core/Platform.h"
 #include "tests/support/ResetCore.h"
 #include "ui/NumTreasuresUnit.h"
+#include "ui/accessibility/Accessibility.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
@@ -59,6 +60,7 @@ void GameWindow::SetUp() {
     platform_ = std::make_unique<ui::QtPlatform>(std::move(sound));
     platform_->SetTickSource([this] { return now; });
     core::BindPlatform(*platform_);
+    ui::InstallAccessibility();  // as the program does; silent until a test's screen reader listens
     platform_->StartWindows();
     form().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));

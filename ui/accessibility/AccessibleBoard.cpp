@@ -4,15 +4,14 @@
 #include "ui/accessibility/AccessibleBoard.h"
 
 #include "core/GameState.h"
-#include "ui/accessibility/AccessibleControls.h"
+#include "core/Texts.h"
 #include "ui/MyImage.h"
 #include "ui/TreasureUnit.h"
+#include "ui/Watcher.h"
+#include "ui/accessibility/AccessibleControls.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
-#include <QEventLoop>
 #include <QPointer>
-#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -21,91 +20,99 @@ namespace ui {
 
 namespace {
 
-// What a cell shows, what pressing it is called, and what the board says while no game runs.
+// What a cell shows, what pressing it is called, and what the board says of the game.
 const QString Closed = QStringLiteral("закрыта");
 const QString Marked = QStringLiteral("отмечена");
 const QString OpenedEmpty = QStringLiteral("пусто");
 const QString OpenedTreasure = QStringLiteral("клад");
 const QString OpenWord = QStringLiteral("Открыть");
-const QString IdleWord = QStringLiteral("Игра не идёт: нажмите «Новая игра»");
+const QString IdleWords = QStringLiteral("Игра не идёт: нажмите «Новая игра»");
+const QString RunningWords = QStringLiteral("Игра идёт. ");
 
-// Orca, handling its own click, asks whether the cell under its pointer has the focus and takes
-// a focus it finds there silently; reported after it asked, the focus is news and is spoken.
-// Orca also presses a cell when its click seemed not to land, so moves by an action wait too. A
-// tool that never asks waits this long; so does a notice for its move to be taken.
-constexpr int ScreenReaderLooksWithinMs = 1000;
+// Orca's flat review reads a cell's text anew at each look, but only as far as it first saw it:
+// so the text is the name kept at one length, which the longest name ("L12, пусто, 43") fits.
+constexpr int CellTextLength = 16;
 
-// The cell of the move in progress; the cell of a move waiting to be reported as the focus until
-// a screen reader asks for its state or the wait runs out; and a notice waiting for that report.
-struct PendingFocus {
-    QPointer<TMyImage> moving;
-    QPointer<TMyImage> cell;
-    QTimer* runsOut = nullptr;
-    QPointer<QEventLoop> notice;
-};
-PendingFocus& Pending() {
-    static PendingFocus pending;
-    return pending;
-}
-void ReportPendingFocus() {
-    PendingFocus& pending = Pending();
-    const QPointer<TMyImage> cell = std::exchange(pending.cell, nullptr);
-    if (pending.runsOut != nullptr) pending.runsOut->stop();
-    if (cell) ReportAccessibleFocus(*cell);
-    if (pending.notice) pending.notice->quit();
-}
-// With no event loop of its own: what a screen reader asks meanwhile is answered at once.
-void ReportMoveFocus(TMyImage& cell) {
-    PendingFocus& pending = Pending();
-    pending.moving = nullptr;
-    if (pending.runsOut == nullptr) {
-        pending.runsOut = new QTimer(qApp);
-        pending.runsOut->setSingleShot(true);
-        QObject::connect(pending.runsOut, &QTimer::timeout, &ReportPendingFocus);
-    }
-    pending.cell = &cell;
-    pending.runsOut->start(ScreenReaderLooksWithinMs);
-}
-// Handles all but the player's input until the waiting cell is reported as the focus.
-void AwaitPendingFocus() {
-    if (!Pending().cell) return;
-    QEventLoop loop;
-    Pending().notice = &loop;
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-QString TreasureCounts() {
-    return QStringLiteral("Найдено кладов: %1, осталось найти: %2")
-        .arg(core::TreasuresFound)
-        .arg(core::TreasureTotal - core::TreasuresFound);
+bool Silent = false;
+
+// What the board and, while no game runs, each cell say of the game.
+QString GameWords() {
+    if (!core::GameRunning) return IdleWords;
+    return RunningWords + QString::fromUtf8(core::texts::HiddenPrefix) +
+           QString::number(core::TreasureTotal);
 }
 
 // Columns are lettered from A, rows numbered from 1, as on a chess board.
 QString ColumnLetter(int col) { return QString(QChar(u'A' + col)); }
 
-class CellAccessible : public PressableAccessible, public QAccessibleTableCellInterface {
+// "B3, закрыта", "B3, отмечена" (green), "B3, пусто, 2" or "B3, клад, 3": only what the pictures
+// show, so a closed treasure is never given away.
+QString CellName(const TMyImage& cell) {
+    QStringList parts = {ColumnLetter(cell.Col) + QString::number(cell.Row + 1)};
+    const QString& number = cell.ShownNumber();
+    if (cell.ShownPicture() == core::Picture::Treasure) {
+        parts << OpenedTreasure << number;
+    } else if (cell.ShownPicture() == core::Picture::Empty) {
+        parts << (number.isEmpty() ? Marked : OpenedEmpty) << number;
+    } else {
+        parts << Closed;
+    }
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(", "));
+}
+
+// What a click on the cell did: its new name, with the counts when it found a treasure; its name
+// again if nothing changed; the way to start while no game runs.
+QString MoveWords(const TMyImage& cell, const QString& nameBefore) {
+    const QString name = CellName(cell);
+    if (name == nameBefore) return core::GameRunning ? name : IdleWords;
+    if (cell.ShownPicture() != core::Picture::Treasure) return name;
+    return name + QStringLiteral(", Найдено кладов: %1, осталось найти: %2")
+                      .arg(core::TreasuresFound)
+                      .arg(core::TreasureTotal - core::TreasuresFound);
+}
+
+// The cells standing in the board panel, row by row, without those on their way out (a cell
+// freed by its own click is hidden at once and deleted after it).
+QList<TMyImage*> CellsIn(const QWidget& panel) {
+    QList<TMyImage*> cells;
+    for (QObject* child : panel.children()) {
+        auto* cell = qobject_cast<TMyImage*>(child);
+        if (cell != nullptr && !cell->isHidden()) cells.append(cell);
+    }
+    std::sort(cells.begin(), cells.end(), [](const TMyImage* a, const TMyImage* b) {
+        return std::pair(a->Row, a->Col) < std::pair(b->Row, b->Col);
+    });
+    return cells;
+}
+
+class CellAccessible : public GameAccessible,
+                       public QAccessibleTableCellInterface,
+                       public QAccessibleTextInterface {
 public:
     explicit CellAccessible(TMyImage* cell)
-        : PressableAccessible(cell, QAccessible::Cell, OpenWord), announced_(CellName(*cell)) {}
+        : GameAccessible(cell, QAccessible::Cell, OpenWord), told_(CellName(*cell)) {}
 
-    bool isValid() const override { return !silent_ && QAccessibleWidget::isValid(); }
-    QAccessible::State state() const override {
-        // Answered first, the focus reported after.
-        if (Pending().cell == &Cell()) {
-            QMetaObject::invokeMethod(qApp, &ReportPendingFocus, Qt::QueuedConnection);
-        }
-        return PressableAccessible::state();
-    }
+    bool isValid() const override { return !Silent && GameAccessible::isValid(); }
     QString text(QAccessible::Text t) const override {
-        NoteQuestion();
         if (t == QAccessible::Name) return CellName(Cell());
-        if (t == QAccessible::Description) return CellDescription(Cell());
-        return QAccessibleWidget::text(t);
+        if (t == QAccessible::Description) return core::GameRunning ? QString() : IdleWords;
+        return GameAccessible::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TableCellInterface) {
             return static_cast<QAccessibleTableCellInterface*>(this);
         }
-        return QAccessibleWidget::interface_cast(t);
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return GameAccessible::interface_cast(t);
+    }
+
+    // Whether the name differs from the one told last; it is told from now on.
+    bool Renamed() {
+        const QString name = CellName(Cell());
+        if (name == told_) return false;
+        told_ = name;
+        return true;
     }
 
     bool isSelected() const override { return false; }
@@ -117,57 +124,47 @@ public:
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
-    void SetSilent(bool silent) { silent_ = silent; }
-
-    // Checked once the handler is over: a hint deduction's thousands of repaints cost one check.
-    void LookChanged() {
-        if (nameCheckPending_) return;
-        nameCheckPending_ = true;
-        QMetaObject::invokeMethod(&Cell(), [this] { CheckName(); }, Qt::QueuedConnection);
+    QString text(int start, int end) const override {
+        const QString shown = CellName(Cell()).leftJustified(CellTextLength);
+        return shown.mid(start, end < 0 ? -1 : end - start);
     }
-    bool NameCheckPending() const { return nameCheckPending_; }
-    // Announces a name that differs from the one announced last; the cell of a move then
-    // becomes the accessible focus.
-    void CheckName() {
-        nameCheckPending_ = false;
-        const QString name = CellName(Cell());
-        if (name != announced_) {
-            announced_ = name;
-            QAccessibleEvent event(&Cell(), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&event);
-        }
-        if (Pending().moving == &Cell()) ReportMoveFocus(Cell());
+    int characterCount() const override { return CellTextLength; }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return 0; }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = CellTextLength;
+        return {};
     }
 
 protected:
-    void Click() override {
-        if (!RepeatedByScreenReader(Cell())) Cell().Click();
-    }
+    void Click() override { Cell().Click(); }
 
 private:
     TMyImage& Cell() const { return *static_cast<TMyImage*>(widget()); }
 
-    QString announced_;  // the name last announced, or read first
-    bool silent_ = false;
-    bool nameCheckPending_ = false;
+    QString told_;  // the name last told, or first read
 };
 
-class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class BoardAccessible : public GameAccessible, public QAccessibleTableInterface {
 public:
-    explicit BoardAccessible(QWidget* panel) : QAccessibleWidget(panel, QAccessible::Table) {}
+    explicit BoardAccessible(QWidget* panel) : GameAccessible(panel, QAccessible::Table) {}
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
+        return GameAccessible::interface_cast(t);
     }
-    int childCount() const override { return static_cast<int>(CellsIn(*widget()).size()); }
-    QAccessibleInterface* child(int index) const override {
-        const QList<TMyImage*> cells = CellsIn(*widget());
-        if (index < 0 || index >= cells.size()) return nullptr;
-        return QAccessible::queryAccessibleInterface(cells[index]);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return static_cast<int>(CellsIn(*widget()).indexOf(child->object()));
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) return GameWords();
+        return GameAccessible::text(t);
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -182,16 +179,6 @@ public:
     }
     int columnCount() const override { return core::BoardWidth; }
     int rowCount() const override { return core::BoardHeight; }
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Description) return core::GameRunning ? QString() : IdleWord;
-        return QAccessibleWidget::text(t);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.focusable = true;
-        state.focused = HasAccessibleFocus(*widget());
-        return state;
-    }
     QString columnDescription(int column) const override { return ColumnLetter(column); }
     QString rowDescription(int row) const override { return QString::number(row + 1); }
 
@@ -209,35 +196,67 @@ public:
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+protected:
+    QList<QAccessibleInterface*> Children() const override {
+        QList<QAccessibleInterface*> cells;
+        for (TMyImage* cell : CellsIn(*widget())) cells << QAccessible::queryAccessibleInterface(cell);
+        return cells;
+    }
 };
 
-// The cell's own interface, made on first asking; null if it is not one of ours.
-CellAccessible* InterfaceOf(TMyImage& cell) {
-    return dynamic_cast<CellAccessible*>(QAccessible::queryAccessibleInterface(&cell));
-}
+// Tells the screen reader what each move did the moment it is done, and makes each new board the
+// accessible focus; while the cells are replaced, none is named in any event, so a rebuild does
+// not flood it cell by cell.
+class BoardWatch : public Watcher {
+public:
+    void MoveBegins(TMyImage& cell) override {
+        if (!QAccessible::isActive()) return;
+        moving_ = &cell;
+        nameBefore_ = CellName(cell);
+    }
+    void MoveEnds(TMyImage& cell) override {
+        if (moving_ == &cell) TellMove();
+    }
+    // The winning move is heard before its notice.
+    void NoticeOpens() override { TellMove(); }
+
+    void BoardRebuildBegins(QWidget& panel) override {
+        const QList<TMyImage*> cells = CellsIn(panel);
+        kept_ = cells.isEmpty() ? nullptr : cells.first();
+        Silent = true;
+    }
+    void BoardRebuildEnds(QWidget& panel) override {
+        Silent = false;
+        // A size refused during a game keeps its cells, and there is nothing new to tell.
+        if (!QAccessible::isActive() || (kept_ && !kept_->isHidden())) return;
+        // A new object too, as a screen reader on the old one would take it for no change.
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&panel)));
+        ReportAccessibleFocus(panel);
+    }
+
+private:
+    void TellMove() {
+        const QPointer<TMyImage> cell = std::exchange(moving_, nullptr);
+        if (!cell) return;
+        for (TMyImage* other : CellsIn(*cell->parentWidget())) {
+            auto* iface = dynamic_cast<CellAccessible*>(QAccessible::queryAccessibleInterface(other));
+            if (iface == nullptr || !iface->Renamed()) continue;
+            QAccessibleEvent renamed(other, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+        if (auto* form = qobject_cast<TForm1*>(cell->parentWidget()->parentWidget())) {
+            Announce(*form, MoveWords(*cell, nameBefore_));
+        }
+    }
+
+    QPointer<TMyImage> moving_;
+    QString nameBefore_;
+    QPointer<TMyImage> kept_;  // a cell from before a rebuild
+};
 
 }  // namespace
-
-QString CellName(const TMyImage& cell) {
-    QStringList parts = {ColumnLetter(cell.Col) + QString::number(cell.Row + 1)};
-    const QString& number = cell.ShownNumber();
-    if (cell.ShownPicture() == core::Picture::Treasure) {
-        parts << OpenedTreasure << number;
-    } else if (cell.ShownPicture() == core::Picture::Empty) {
-        parts << (number.isEmpty() ? Marked : OpenedEmpty) << number;
-    } else {
-        parts << Closed;
-    }
-    parts.removeAll(QString());
-    return parts.join(QStringLiteral(", "));
-}
-
-QString CellDescription(const TMyImage& cell) {
-    if (cell.ShownPicture() == core::Picture::Treasure && HasAccessibleFocus(cell)) {
-        return TreasureCounts();
-    }
-    return core::GameRunning ? QString() : IdleWord;
-}
 
 QAccessibleInterface* BoardInterfaceFor(QObject* object) {
     if (auto* cell = qobject_cast<TMyImage*>(object)) return new CellAccessible(cell);
@@ -245,61 +264,9 @@ QAccessibleInterface* BoardInterfaceFor(QObject* object) {
     return nullptr;
 }
 
-QList<TMyImage*> CellsIn(const QWidget& panel) {
-    QList<TMyImage*> cells;
-    for (QObject* child : panel.children()) {
-        auto* cell = qobject_cast<TMyImage*>(child);
-        // A cell freed by its own click is hidden at once and deleted after it.
-        if (cell == nullptr || cell->isHidden()) continue;
-        if (const CellAccessible* iface = InterfaceOf(*cell); iface && !iface->isValid()) continue;
-        cells.append(cell);
-    }
-    std::sort(cells.begin(), cells.end(), [](const TMyImage* a, const TMyImage* b) {
-        return std::pair(a->Row, a->Col) < std::pair(b->Row, b->Col);
-    });
-    return cells;
-}
-
-void CellLookChanged(TMyImage& cell) {
-    if (!QAccessible::isActive()) return;
-    if (CellAccessible* iface = InterfaceOf(cell)) iface->LookChanged();
-}
-
-void CellMoveBegins(TMyImage& cell) {
-    if (QAccessible::isActive()) Pending().moving = &cell;
-}
-
-void CellMoveEnded(TMyImage& cell) {
-    // With its name still to be checked, the check reports the cell.
-    if (Pending().moving != &cell) return;
-    if (const CellAccessible* iface = InterfaceOf(cell); iface && iface->NameCheckPending()) return;
-    ReportMoveFocus(cell);
-}
-
-void FinishMoveAnnouncement() {
-    const QPointer<TMyImage> cell = Pending().moving;
-    if (!cell || !QAccessible::isActive()) return;
-    if (CellAccessible* iface = InterfaceOf(*cell)) {
-        iface->CheckName();
-    } else {
-        CellMoveEnded(*cell);
-    }
-    NoticeAboutToOpen(true);
-    AwaitPendingFocus();
-    // A screen reader takes a focus only in the active window, which the notice is about to be.
-    if (cell && HasAccessibleFocus(*cell)) WaitForScreenReader(ScreenReaderLooksWithinMs);
-    NoticeAboutToOpen(false);
-}
-
-void SilenceCell(TMyImage& cell, bool silent) {
-    if (CellAccessible* iface = InterfaceOf(cell)) iface->SetSilent(silent);
-}
-
-void AnnounceNewBoard(QWidget& panel) {
-    if (!QAccessible::isActive()) return;
-    QAccessibleTableModelChangeEvent reset(&panel, QAccessibleTableModelChangeEvent::ModelReset);
-    QAccessible::updateAccessibility(&reset);
-    ReportAccessibleFocus(panel);
+Watcher& BoardWatcher() {
+    static BoardWatch watch;
+    return watch;
 }
 
 }  // namespace ui

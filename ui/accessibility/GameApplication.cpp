@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's application object: Qt's own, but a key's release stays off the accessibility bus.
+// The game's application object: Qt's own, but with a screen reader on, a key's release stays off
+// the accessibility bus and a click repeated by the reader is dropped.
 #include "ui/accessibility/GameApplication.h"
+
+#include "ui/accessibility/AccessibleControls.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace ui {
@@ -15,28 +19,28 @@ GameApplication::~GameApplication() {
     for (const HeldRelease& held : held_) delete held.release;
 }
 
+namespace {
+
+// Whether a screen reader is told when this key comes up: the modifiers, and Insert, Orca's own
+// on the keypad or beside it.
 bool ReleaseGoesToScreenReader(int key) {
-    switch (key) {
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Meta:
-        case Qt::Key_Alt:
-        case Qt::Key_AltGr:
-        case Qt::Key_Super_L:
-        case Qt::Key_Super_R:
-        case Qt::Key_Hyper_L:
-        case Qt::Key_Hyper_R:
-        case Qt::Key_CapsLock:
-        case Qt::Key_NumLock:
-        case Qt::Key_Insert:  // Orca's modifier, on the keypad or beside it
-            return true;
-        default:
-            return false;
-    }
+    static const QSet<int> modifiers = {
+        Qt::Key_Shift,   Qt::Key_Control, Qt::Key_Meta,     Qt::Key_Alt,     Qt::Key_AltGr,
+        Qt::Key_Super_L, Qt::Key_Super_R, Qt::Key_Hyper_L,  Qt::Key_Hyper_R, Qt::Key_CapsLock,
+        Qt::Key_NumLock, Qt::Key_Insert};
+    return modifiers.contains(key);
 }
+
+}  // namespace
 
 bool GameApplication::notify(QObject* receiver, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        // A screen reader's second try at its click is no second click.
+        const bool left = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        if (left && receiver->isWidgetType() && RepeatedByScreenReader(*receiver)) return true;
+        return QApplication::notify(receiver, event);
+    }
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !QAccessible::isActive()) {
         return QApplication::notify(receiver, event);
     }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelimor developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's application object: Qt's own, but a key's release stays off the accessibility bus.
+// The game's application object: Qt's own, but with a screen reader on, a key's release stays off
+// the accessibility bus and a click repeated by the reader is dropped.
 #pragma once
 
 #include <QApplication>
@@ -39,8 +40,5 @@ private:
     QSet<int> pressesAtBridge_;
     QList<HeldRelease> held_;
 };
-
-// Whether a screen reader is told when this key comes up.
-bool ReleaseGoesToScreenReader(int key);
 
 }  // namespace ui
