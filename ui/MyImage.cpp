@@ -4,6 +4,7 @@
 #include "ui/MyImage.h"
 
 #include "core/OpenCell.h"
+#include "forms/Forms.h"
 #include "ui/CellNumbers.h"
 #include "ui/PictureHolder.h"
 #include "ui/ScaledPicture.h"
@@ -20,7 +21,7 @@ TMyImage::TMyImage(QWidget* panel, int col, int row) : QWidget(panel) {
     Opened = false;
     HasTreasure = false;
     LineCount = -1;
-    resize(CellSide, CellSide);
+    resize(forms::CellSide, forms::CellSide);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
 }

@@ -18,10 +18,6 @@ namespace ui {
 
 class PictureHolder;
 
-// 48 x 48, 49 apart: a line of panel colour between cells.
-inline constexpr int CellSide = 48;
-inline constexpr int CellPitch = 49;
-
 // A holder's picture follows the window to a screen of another scale, numbers drawn included.
 class TMyImage : public QWidget, public core::TCell {
     Q_OBJECT

@@ -5,6 +5,7 @@
 
 #include "core/Choices.h"
 #include "core/GameState.h"
+#include "forms/Forms.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/desktop/Placement.h"
 
@@ -23,26 +24,28 @@
 
 namespace ui {
 
-TfrmNumTreasures* frmNumTreasures = nullptr;
-
 namespace {
 
-constexpr QSize PickerSize(64, 350);
-constexpr QRect SliderGeometry(2, 0, 41, 346);
-const QColor PickerColour(255, 0, 0);
-constexpr double PickerOpacity = 200.0 / 255.0;
+const forms::Form& Picker = forms::frmNumTreasures;
 
 constexpr int FewestTreasures = 1;
 
 constexpr int TipGap = 2;
 
-// The depth of the "Меньше" and "Больше" handles at the slider's two ends.
-constexpr int EndHandleDepth = 12;
+QString Words(const char* words) { return QString::fromUtf8(words); }
+
+QRect BoxOf(const forms::Control& control) {
+    return {control.box.left, control.box.top, control.box.width, control.box.height};
+}
+
+QColor PickerColour() { return QColor(Picker.colour.r, Picker.colour.g, Picker.colour.b); }
 
 }  // namespace
 
-TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical, parent) {
-    setObjectName("tbNumTreasures");
+TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent, const forms::Control& laidOut)
+    : QSlider(Qt::Vertical, parent) {
+    setObjectName(laidOut.name);
+    setGeometry(BoxOf(laidOut));
     // Inverted, so that the smallest count stands at the top.
     setInvertedAppearance(true);
     // Laid out for the start-up board, until the picker first opens.
@@ -55,8 +58,8 @@ TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent) : QSlider(Qt::Vertical
     // Without focus no key reaches the slider, PageDown, Home and End included.
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
-    setToolTip("Выберите число кладов на поле");
-    setAccessibleName("Число кладов");
+    setToolTip(Words(laidOut.hint));
+    setAccessibleName(Words(laidOut.accessibleName));
     // A face of its own, so that the ticks show against the red.
     QPalette face = palette();
     face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
@@ -105,10 +108,11 @@ void TNumTreasuresSlider::ShowPositionTip(int position) {
                        QString::number(position), this);
 }
 
-TPickerHandle::TPickerHandle(QWidget* picker, const QString& name, const QRect& box)
+TPickerHandle::TPickerHandle(QWidget* picker, const forms::Control& laidOut)
     : QAbstractButton(picker) {
-    setAccessibleName(name);
-    setGeometry(box);
+    setObjectName(laidOut.name);
+    setAccessibleName(Words(laidOut.accessibleName));
+    setGeometry(BoxOf(laidOut));
     setFocusPolicy(Qt::NoFocus);
     // A click there goes to what lies beneath, which does the same.
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -116,25 +120,18 @@ TPickerHandle::TPickerHandle(QWidget* picker, const QString& name, const QRect& 
 
 TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
     : QWidget(parent, PickerWindowFlags()),
-      tbNumTreasures(new TNumTreasuresSlider(this)) {
-    setObjectName("frmNumTreasures");
-    setFixedSize(PickerSize);
+      tbNumTreasures(new TNumTreasuresSlider(this, forms::ControlOf(Picker, "tbNumTreasures"))),
+      btnFewer(new TPickerHandle(this, forms::ControlOf(Picker, "btnFewer"))),
+      btnMore(new TPickerHandle(this, forms::ControlOf(Picker, "btnMore"))),
+      btnConfirm(new TPickerHandle(this, forms::ControlOf(Picker, "btnConfirm"))) {
+    setObjectName(Picker.name);
+    setFixedSize(Picker.width, Picker.height);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, PickerColour);
+    colours.setColor(QPalette::Window, PickerColour());
     setPalette(colours);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(" CLOSE");
-    setAccessibleName("Выбор числа кладов");
-    tbNumTreasures->setGeometry(SliderGeometry);
-    const QRect& slider = SliderGeometry;
-    btnFewer = new TPickerHandle(this, QStringLiteral("Меньше"),
-                                 {slider.left(), slider.top(), slider.width(), EndHandleDepth});
-    btnMore = new TPickerHandle(this, QStringLiteral("Больше"),
-                                {slider.left(), slider.bottom() + 1 - EndHandleDepth,
-                                 slider.width(), EndHandleDepth});
-    btnConfirm = new TPickerHandle(this, QStringLiteral("Подтвердить"),
-                                   {slider.right() + 1, 0, PickerSize.width() - slider.right() - 1,
-                                    PickerSize.height()});
+    setToolTip(Words(Picker.hint));
+    setAccessibleName(Words(Picker.accessibleName));
     connect(btnFewer, &QAbstractButton::clicked, tbNumTreasures,
             [this] { tbNumTreasures->triggerAction(QAbstractSlider::SliderPageStepSub); });
     connect(btnMore, &QAbstractButton::clicked, tbNumTreasures,
@@ -144,12 +141,12 @@ TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
         // See-through all the same: the strip in paintEvent, the slider through an effect.
         setAttribute(Qt::WA_TranslucentBackground);
         auto* seeThrough = new QGraphicsOpacityEffect(tbNumTreasures);
-        seeThrough->setOpacity(PickerOpacity);
+        seeThrough->setOpacity(Picker.opacity);
         tbNumTreasures->setGraphicsEffect(seeThrough);
     } else {
         setAutoFillBackground(true);
         // Window managers without partial opacity show the picker opaque.
-        setWindowOpacity(PickerOpacity);
+        setWindowOpacity(Picker.opacity);
     }
 }
 
@@ -158,8 +155,8 @@ void TfrmNumTreasures::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setClipRegion(QRegion(rect()).subtracted(tbNumTreasures->geometry()));
-    QColor strip = PickerColour;
-    strip.setAlphaF(PickerOpacity);
+    QColor strip = PickerColour();
+    strip.setAlphaF(Picker.opacity);
     painter.fillRect(rect(), strip);
 }
 

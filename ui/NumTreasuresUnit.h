@@ -3,6 +3,8 @@
 // The treasure-count picker: a red strip with a slider, confirmed by a click on the strip.
 #pragma once
 
+#include "forms/Forms.h"
+
 #include <QAbstractButton>
 #include <QPoint>
 #include <QRect>
@@ -19,7 +21,7 @@ namespace ui {
 class TNumTreasuresSlider : public QSlider {
     Q_OBJECT
 public:
-    explicit TNumTreasuresSlider(QWidget* parent);
+    TNumTreasuresSlider(QWidget* parent, const forms::Control& laidOut);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -36,7 +38,7 @@ private:
 class TPickerHandle : public QAbstractButton {
     Q_OBJECT
 public:
-    TPickerHandle(QWidget* picker, const QString& name, const QRect& box);
+    TPickerHandle(QWidget* picker, const forms::Control& laidOut);
 
 protected:
     void paintEvent(QPaintEvent*) override {}
@@ -72,9 +74,6 @@ protected:
 private:
     bool leftPressedOnForm_ = false;  // a left press on the background waits for its release
 };
-
-// The platform binding creates it, hidden, at start-up.
-extern TfrmNumTreasures* frmNumTreasures;
 
 // Between games opens picker under button for the board's width; refused (false) in a game.
 bool OpenNumTreasures(TfrmNumTreasures& picker, const QWidget& button);

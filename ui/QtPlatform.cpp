@@ -4,6 +4,7 @@
 #include "ui/QtPlatform.h"
 
 #include "core/GameState.h"
+#include "forms/Forms.h"
 #include "ui/MyImage.h"
 #include "ui/Notice.h"
 #include "ui/NumTreasuresUnit.h"
@@ -25,9 +26,6 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 TMyImage& WidgetOf(core::TCell& cell) { return static_cast<TMyImage&>(cell); }
 
-// The board centred on the panel, a pixel nearer the far side when the leftover is odd.
-int BoardOffset(int panelSide, int cells) { return (panelSide - CellPitch * cells + 1) / 2; }
-
 }  // namespace
 
 std::uint32_t BootTickCount() {
@@ -46,9 +44,7 @@ QtPlatform::QtPlatform(std::unique_ptr<SoundOutput> sound)
     : sound_(std::move(sound)), ticks_(BootTickCount), ctrl_(ControlKeyDown) {}
 
 QtPlatform::~QtPlatform() {
-    // The picker dies with its parent, the main window; nothing may reach it after.
-    form_.reset();
-    frmNumTreasures = nullptr;
+    form_.reset();  // with its picker
     frame_.reset();
 }
 
@@ -64,8 +60,6 @@ void QtPlatform::StartWindows() {
     form_ = std::make_unique<TForm1>();
     form_->FormCreate();
     if (ThisDesktop().ownCaptionBar) frame_ = FrameUnderCaption(*form_);
-    // As the main window's child the picker stays above it, off the taskbar, and dies with it.
-    frmNumTreasures = new TfrmNumTreasures(form_.get());
 }
 
 void QtPlatform::RunEventLoop() {
@@ -80,14 +74,14 @@ void QtPlatform::RunEventLoop() {
 void QtPlatform::CloseMainWindow() { form_->close(); }
 
 void QtPlatform::LayoutBoard() {
-    core::BoardLeft = BoardOffset(form_->Panel1->width(), core::BoardWidth);
-    core::BoardTop = BoardOffset(form_->Panel1->height(), core::BoardHeight);
+    core::BoardLeft = forms::BoardOffset(form_->Panel1->width(), core::BoardWidth);
+    core::BoardTop = forms::BoardOffset(form_->Panel1->height(), core::BoardHeight);
 }
 
 core::TCell* QtPlatform::NewCell(int col, int row) {
     QWidget* panel = form_->Panel1;
     auto* cell = new TMyImage(panel, col, row);
-    cell->move(col * CellPitch + core::BoardLeft, row * CellPitch + core::BoardTop);
+    cell->move(col * forms::CellPitch + core::BoardLeft, row * forms::CellPitch + core::BoardTop);
     // A cell added to a panel already on screen is not shown with it.
     if (panel->isVisible()) cell->show();
     return cell;

@@ -5,6 +5,7 @@
 
 #include "core/Choices.h"
 #include "core/GameState.h"
+#include "forms/Forms.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,18 +16,6 @@ namespace ui {
 
 namespace {
 
-struct SizeItem {
-    const char* name;
-    const char* caption;  // the single-digit sizes are padded with blanks to line up
-    int tag;              // columns x 100 + rows
-};
-
-constexpr SizeItem SizeItems[] = {
-    {"N4x41", "  4 x  4", 404},    {"N1", "  5 x  5", 505},        {"wh6", "  6 x  6", 606},
-    {"wh7", "  7 x  7", 707},      {"wh8", "  8 x  8", 808},       {"wh9", "  9 x  9", 909},
-    {"N9x111", "10 x 10", 1010},   {"N10x71", "11 x 11", 1111},    {"N10x81", "12 x 12", 1212},
-};
-
 constexpr int StartUpTag = core::StartUpSide * core::SizeTagBase + core::StartUpSide;
 
 }  // namespace
@@ -34,10 +23,12 @@ constexpr int StartUpTag = core::StartUpSide * core::SizeTagBase + core::StartUp
 QMenu* CreatePopupMenu1(QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName("PopupMenu1");
-    menu->setAccessibleName("Размер поля");
+    // Named as its button is.
+    menu->setAccessibleName(
+        QString::fromUtf8(forms::ControlOf(forms::Form1, forms::SizeMenuButton).accessibleName));
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
-    for (const SizeItem& item : SizeItems) {
+    for (const forms::SizeItem& item : forms::SizeItems) {
         QAction* action = menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(item.name);
         action->setData(item.tag);

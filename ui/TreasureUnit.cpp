@@ -5,6 +5,7 @@
 
 #include "core/Clock.h"
 #include "core/Game.h"
+#include "forms/Forms.h"
 #include "ui/BoardRebuild.h"
 #include "ui/CellNumbers.h"
 #include "ui/NumTreasuresUnit.h"
@@ -25,69 +26,82 @@ namespace ui {
 
 namespace {
 
-constexpr int ClientWidth = 821;
-constexpr int ClientHeight = 652;
-const char* const Caption = "  Пелимор 2007.0";
-
-const QColor WindowColour(0x78, 0x90, 0x78);
-const QColor BoardColour(0x22, 0x5E, 0x36);
-
-const QColor Yellow(255, 255, 0);
-const QColor Aqua(0, 255, 255);
-const QColor Fuchsia(255, 0, 255);
-const QColor Green(0, 128, 0);
-
-// Font sizes are em heights in pixels.
-constexpr int WHFontPixels = 27;
-constexpr int ClockFontPixels = 21;
-constexpr int CounterFontPixels = 19;
-
-// The counters are right-aligned and keep their right edges here as their texts change.
-constexpr int CounterRightEdge = 811;
-
 constexpr int ClockPeriodMs = 1000;
 
-QLabel* MakeLabel(QWidget* parent, const QRect& box, int fontPixels, const QColor& colour,
-                  Qt::Alignment horizontal, const QString& text, bool opaque) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(box);
-    label->setFont(BoldArial(fontPixels));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+QColor ColourOf(forms::Colour colour) { return QColor(colour.r, colour.g, colour.b); }
+
+QString Words(const char* words) { return QString::fromUtf8(words); }
+
+void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
+
+QLabel* MakeLabel(QWidget* parent, const forms::Control& control) {
+    auto* label = new QLabel(Words(control.text), parent);
+    label->setFont(BoldArial(control.fontPixels));
+    SetColour(*label, QPalette::WindowText, ColourOf(control.colour));
+    const Qt::Alignment horizontal =
+        control.align == forms::Align::Right ? Qt::AlignRight : Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
-    label->setAutoFillBackground(opaque);
+    label->setAutoFillBackground(control.opaque);
     label->setFocusPolicy(Qt::NoFocus);
     return label;
 }
 
-// `name` is what a screen reader calls the button; it reads the hint as its description.
-FlatImageButton* MakeButton(QWidget* parent, const char* glyph, const QRect& box,
-                            const QString& hint, const QString& name) {
-    auto* button = new FlatImageButton(parent, QString::fromLatin1(glyph), hint);
-    button->setAccessibleName(name);
-    button->setGeometry(box);
-    return button;
+QWidget* MakeBoard(QWidget* parent) {
+    auto* board = new BoardPanel(parent);
+    board->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    board->setLineWidth(1);
+    board->setAutoFillBackground(true);
+    board->setFocusPolicy(Qt::NoFocus);
+    return board;
 }
 
-PictureHolder* MakeHolder(QWidget* parent, const char* picture, const QRect& box) {
-    auto* holder = new PictureHolder(parent, QString::fromLatin1(picture));
-    holder->setGeometry(box);
-    return holder;
+QWidget* MakeControl(QWidget* parent, const forms::Control& control) {
+    switch (control.kind) {
+        case forms::Kind::ImageButton:
+        case forms::Kind::ToggleButton: {
+            auto* button = new FlatImageButton(parent, QString::fromLatin1(control.picture),
+                                               Words(control.hint));
+            // The toggle is up at start-up; each click flips it.
+            button->setCheckable(control.kind == forms::Kind::ToggleButton);
+            // A screen reader reads the hint as its description, and as its name without one.
+            button->setAccessibleName(Words(control.accessibleName ? control.accessibleName
+                                                                   : control.hint));
+            return button;
+        }
+        case forms::Kind::Label: return MakeLabel(parent, control);
+        case forms::Kind::Panel: {
+            auto* panel = new QWidget(parent);
+            panel->setAutoFillBackground(true);
+            return panel;
+        }
+        case forms::Kind::Board: return MakeBoard(parent);
+        case forms::Kind::Holder:
+            return new PictureHolder(parent, QString::fromLatin1(control.picture));
+        case forms::Kind::Slider:
+        case forms::Kind::Handle: break;  // the picker's own
+    }
+    return new QWidget(parent);
 }
 
 }  // namespace
 
 TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     InitPictures();
-    setWindowTitle(QString::fromUtf8(Caption));
-    setFixedSize(ClientWidth, ClientHeight);
+    setWindowTitle(Words(forms::Form1.caption));
+    setFixedSize(forms::Form1.width, forms::Form1.height);
     setFocusPolicy(Qt::NoFocus);
-    CreateButtons();
-    CreateLabels();
-    CreateBoardAndHolders();
+    CreateControls();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(ClockPeriodMs);
+    Timer1->setTimerType(Qt::PreciseTimer);
     PopupMenu1 = CreatePopupMenu1(this);
+    // As the main window's child the picker stays above it, off the taskbar, and dies with it.
+    frmNumTreasures = new TfrmNumTreasures(this);
     ConnectHandlers();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
@@ -95,63 +109,35 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::W
     }
 }
 
-void TForm1::CreateButtons() {
-    sbtStartNewGame = MakeButton(this, "sbtStartNewGame", {4, 4, 39, 39},
-                                 QStringLiteral("Start New Game Actual W x H"),
-                                 QStringLiteral("Новая игра"));
-    sbtCreateNewSizeGame = MakeButton(this, "sbtCreateNewSizeGame", {49, 3, 39, 39},
-                                      QStringLiteral("Generate New Puzzle Any W x H"),
-                                      QStringLiteral("Размер поля"));
-    sbtNumTreasures = MakeButton(this, "sbtNumTreasures", {201, 3, 39, 39},
-                                 QStringLiteral("Num Treasures"), QStringLiteral("Число кладов"));
-    Panel3 = new QWidget(this);
-    Panel3->setGeometry(260, 3, 36, 36);
-    Panel3->setAutoFillBackground(true);
-    sbtHint = MakeButton(Panel3, "sbtHint", {0, 0, 36, 36}, QStringLiteral("Подсказки вкл/откл"),
-                         QStringLiteral("Подсказки"));
-    sbtHint->setCheckable(true);  // up at start-up; each click flips it
-    sbtHelp = MakeButton(this, "sbtHelp", {560, 3, 39, 39}, QStringLiteral("Help"),
-                         QStringLiteral("Справка"));
-    sbtStop = MakeButton(this, "sbtStop", {736, 3, 36, 36}, QStringLiteral("Остановить игру"),
-                         QStringLiteral("Остановить игру"));
-    sbtExit = MakeButton(this, "sbtExit", {778, 3, 39, 39}, QStringLiteral("EXIT"),
-                         QStringLiteral("Выход"));
-}
-
-void TForm1::CreateLabels() {
-    // Laid out for the widest board; the board's own size replaces it before showing.
-    lblWH = MakeLabel(this, {98, 8, 0, 0}, WHFontPixels, Yellow, Qt::AlignLeft,
-                      QStringLiteral("12 x 12"), false);
-    lblWH->adjustSize();
-    lblTime = MakeLabel(this, {618, 48, 83, 25}, ClockFontPixels, Yellow, Qt::AlignLeft,
-                        QStringLiteral("00 : 00"), true);
-    lblHod = MakeLabel(this, {618, 87, 83, 25}, ClockFontPixels, Aqua, Qt::AlignLeft,
-                       QStringLiteral("Ход 0"), true);
-    // The laid-out captions carry two blanks before the number; the game's own texts one.
-    lblNumTreasures = MakeLabel(this, {618, 126, 193, 22}, CounterFontPixels, Fuchsia,
-                                Qt::AlignRight, QStringLiteral("Спрятано кладов:  1"), false);
-    lblNumMyTreasures = MakeLabel(this, {627, 154, 184, 22}, CounterFontPixels, Green,
-                                  Qt::AlignRight, QStringLiteral("Найдено кладов:  0"), false);
-    lblRest = MakeLabel(this, {630, 182, 181, 22}, CounterFontPixels, Yellow, Qt::AlignRight,
-                        QStringLiteral("Осталось найти:  1"), false);
-}
-
-void TForm1::CreateBoardAndHolders() {
-    Panel1 = new BoardPanel(this);
-    Panel1->setAccessibleName(QStringLiteral("Поле"));
-    Panel1->setGeometry(4, 48, 600, 600);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(1);
-    Panel1->setAutoFillBackground(true);
-    Panel1->setFocusPolicy(Qt::NoFocus);
-    // The holders are larger than their 48 x 48 pictures, as laid out.
-    imgTreasure = MakeHolder(this, "imgTreasure", {708, 296, 53, 49});
-    imgTreasure->hide();
-    imgNoKnow = MakeHolder(this, "imgNoKnow", {661, 367, 49, 49});
-    imgEmpty = MakeHolder(this, "imgEmpty", {685, 432, 49, 49});
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(ClockPeriodMs);
-    Timer1->setTimerType(Qt::PreciseTimer);
+void TForm1::CreateControls() {
+    for (const forms::Control& control : forms::Form1.controls) {
+        QWidget* parent = control.parent ? findChild<QWidget*>(control.parent) : this;
+        QWidget* made = MakeControl(parent, control);
+        made->setObjectName(control.name);
+        const forms::Box& box = control.box;
+        made->setGeometry(box.left, box.top, box.width, box.height);
+        if (control.fit == forms::Fit::ToText) made->adjustSize();
+        if (control.accessibleName) made->setAccessibleName(Words(control.accessibleName));
+        if (control.hidden) made->hide();
+    }
+    sbtStartNewGame = findChild<FlatImageButton*>("sbtStartNewGame");
+    sbtCreateNewSizeGame = findChild<FlatImageButton*>("sbtCreateNewSizeGame");
+    sbtNumTreasures = findChild<FlatImageButton*>("sbtNumTreasures");
+    Panel3 = findChild<QWidget*>("Panel3");
+    sbtHint = findChild<FlatImageButton*>("sbtHint");
+    sbtHelp = findChild<FlatImageButton*>("sbtHelp");
+    sbtStop = findChild<FlatImageButton*>("sbtStop");
+    sbtExit = findChild<FlatImageButton*>("sbtExit");
+    lblWH = findChild<QLabel*>("lblWH");
+    lblTime = findChild<QLabel*>("lblTime");
+    lblHod = findChild<QLabel*>("lblHod");
+    lblNumTreasures = findChild<QLabel*>("lblNumTreasures");
+    lblNumMyTreasures = findChild<QLabel*>("lblNumMyTreasures");
+    lblRest = findChild<QLabel*>("lblRest");
+    Panel1 = findChild<BoardPanel*>("Panel1");
+    imgTreasure = findChild<PictureHolder*>("imgTreasure");
+    imgNoKnow = findChild<PictureHolder*>("imgNoKnow");
+    imgEmpty = findChild<PictureHolder*>("imgEmpty");
 }
 
 void TForm1::ConnectHandlers() {
@@ -167,15 +153,9 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::FormCreate() {
-    QPalette window = palette();
-    window.setColor(QPalette::Window, WindowColour);
-    setPalette(window);
-    QPalette board = Panel1->palette();
-    board.setColor(QPalette::Window, BoardColour);
-    Panel1->setPalette(board);
-    QPalette hint = Panel3->palette();
-    hint.setColor(QPalette::Window, palette().color(QPalette::Window));
-    Panel3->setPalette(hint);
+    SetColour(*this, QPalette::Window, ColourOf(forms::Form1.colour));
+    SetColour(*Panel1, QPalette::Window, ColourOf(forms::ControlOf(forms::Form1, "Panel1").colour));
+    SetColour(*Panel3, QPalette::Window, palette().color(QPalette::Window));
     core::StartUp();
 }
 
@@ -194,20 +174,15 @@ QLabel* TForm1::LabelOf(core::Label label) const {
 void TForm1::ShowLabelText(core::Label which, const QString& text) {
     QLabel* label = LabelOf(which);
     label->setText(text);
+    const forms::Control& laidOut = forms::ControlOf(forms::Form1, label->objectName().toStdString());
     const QFontMetrics metrics(label->font());
     const int width = metrics.horizontalAdvance(text);
-    switch (which) {
-        case core::Label::lblWH:
-            label->resize(width, metrics.height());
+    switch (laidOut.fit) {
+        case forms::Fit::ToText: label->resize(width, metrics.height()); break;
+        case forms::Fit::RightEdge:
+            label->setGeometry(laidOut.box.Right() - width, label->y(), width, label->height());
             break;
-        case core::Label::lblNumTreasures:
-        case core::Label::lblNumMyTreasures:
-        case core::Label::lblRest:
-            label->setGeometry(CounterRightEdge - width, label->y(), width, label->height());
-            break;
-        case core::Label::lblTime:
-        case core::Label::lblHod:
-            break;  // fixed boxes; a longer text is clipped at their right edge
+        case forms::Fit::Fixed: break;  // a longer text is clipped at the box's right edge
     }
 }
 
@@ -231,7 +206,7 @@ void TForm1::sbtCreateNewSizeGameClick() {
 }
 
 void TForm1::sbtNumTreasuresMouseDown(Qt::MouseButton) {
-    if (frmNumTreasures != nullptr) OpenNumTreasures(*frmNumTreasures, *sbtNumTreasures);
+    OpenNumTreasures(*frmNumTreasures, *sbtNumTreasures);
 }
 
 void TForm1::sbtHelpClick() { OpenHelpPage(HelpOpener); }

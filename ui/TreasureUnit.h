@@ -6,6 +6,7 @@
 #include "core/Platform.h"
 #include "ui/FlatImageButton.h"
 #include "ui/Help.h"
+#include "ui/NumTreasuresUnit.h"
 #include "ui/PictureHolder.h"
 
 #include <QFrame>
@@ -63,6 +64,7 @@ public:
     PictureHolder* imgEmpty;
     QMenu* PopupMenu1;
     QTimer* Timer1;
+    TfrmNumTreasures* frmNumTreasures;  // the treasure-count picker, hidden until opened
 
     // Tests put a recorder here instead of the browser.
     PageOpener HelpOpener = OpenInBrowser;
@@ -72,9 +74,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreateButtons();
-    void CreateLabels();
-    void CreateBoardAndHolders();
+    // Every control as the form's description lays it out.
+    void CreateControls();
     void ConnectHandlers();
 };
 

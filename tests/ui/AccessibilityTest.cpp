@@ -160,7 +160,7 @@ TEST_F(Accessibility, ButtonsAreNamedInRussianAndEachPressDoesWhatItsClickDoes) 
     EXPECT_FALSE(startedBehindNotice || core::GameRunning);
 
     Act(f.sbtNumTreasures);  // acts on the mouse going down; a Press opens it all the same
-    EXPECT_TRUE(frmNumTreasures->isVisible());
+    EXPECT_TRUE(form().frmNumTreasures->isVisible());
     Act(f.sbtExit);
     EXPECT_FALSE(f.isVisible());
 }
@@ -283,13 +283,13 @@ TEST_F(Accessibility, EachMoveIsToldAtOnceAndANewBoardBecomesTheFocusWithoutTaki
 TEST_F(Accessibility, ThePickerOpensWithItsCountAsTheFocusAndItsHandlesDoWhatAClickThereDoes) {
     ScreenReader reader;
     ClickPickerButton();
-    TNumTreasuresSlider* slider = frmNumTreasures->tbNumTreasures;
+    TNumTreasuresSlider* slider = form().frmNumTreasures->tbNumTreasures;
     ASSERT_TRUE(QTest::qWaitFor([&] { return reader.Count(QAccessible::Focus, slider) > 0; }));
     QAccessibleInterface& count = Accessible(slider);
     EXPECT_EQ(count.role(), QAccessible::Slider);
     EXPECT_EQ(count.text(QAccessible::Value), QStringLiteral("1"));
     EXPECT_TRUE(count.state().focused);
-    QAccessibleInterface& picker = Accessible(frmNumTreasures);
+    QAccessibleInterface& picker = Accessible(form().frmNumTreasures);
     QStringList parts;
     for (int i = 0; i < picker.childCount(); ++i) parts << Name(picker.child(i));
     EXPECT_EQ(parts, QStringList({"Число кладов", "Меньше", "Больше", "Подтвердить"}));
@@ -305,23 +305,23 @@ TEST_F(Accessibility, ThePickerOpensWithItsCountAsTheFocusAndItsHandlesDoWhatACl
         clickAt(*form().lblTime);
         Act(handle);
     };
-    clickAt(*frmNumTreasures->btnMore);
-    Act(frmNumTreasures->btnMore);
+    clickAt(*form().frmNumTreasures->btnMore);
+    Act(form().frmNumTreasures->btnMore);
     EXPECT_EQ(slider->value(), 2);
-    press(frmNumTreasures->btnMore);
+    press(form().frmNumTreasures->btnMore);
     EXPECT_EQ(slider->value(), 3);
-    press(frmNumTreasures->btnFewer);
+    press(form().frmNumTreasures->btnFewer);
     EXPECT_EQ(slider->value(), 2);
     clickAt(*form().lblTime);
-    clickAt(*frmNumTreasures->btnFewer);
+    clickAt(*form().frmNumTreasures->btnFewer);
     EXPECT_EQ(slider->value(), 1);
-    press(frmNumTreasures->btnMore);
-    press(frmNumTreasures->btnConfirm);
-    EXPECT_FALSE(frmNumTreasures->isVisible());
+    press(form().frmNumTreasures->btnMore);
+    press(form().frmNumTreasures->btnConfirm);
+    EXPECT_FALSE(form().frmNumTreasures->isVisible());
     EXPECT_EQ(core::TreasureTotal, 2);
     EXPECT_EQ(reader.Count(QAccessible::Focus, form().sbtNumTreasures), 1);
     ClickPickerButton();
-    clickAt(*frmNumTreasures->btnConfirm);
+    clickAt(*form().frmNumTreasures->btnConfirm);
     EXPECT_EQ(core::TreasureTotal, 1);
 }
 

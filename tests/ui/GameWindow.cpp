@@ -134,7 +134,7 @@ void GameWindow::ReleaseWindow(QPoint at, Qt::MouseButton button) {
 void GameWindow::ClickPickerButton() { ClickButton(*form().sbtNumTreasures); }
 
 void GameWindow::ClickPickerBackground() {
-    QWidget& picker = *frmNumTreasures;
+    QWidget& picker = *form().frmNumTreasures;
     const QPoint strip(picker.width() - 8, picker.height() / 2);
     QTest::mouseClick(picker.windowHandle(), Qt::LeftButton, {}, strip);
 }

@@ -27,7 +27,6 @@
 
 namespace uitest {
 
-using ui::frmNumTreasures;
 using ui::TfrmNumTreasures;
 using ui::TNumTreasuresSlider;
 

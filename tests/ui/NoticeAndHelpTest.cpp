@@ -24,10 +24,10 @@ using NoticesAndHelp = GameWindow;
 
 TEST_F(NoticesAndHelp, EveryNoticeBlocksBothWindowsUntilItCloses) {
     ClickPickerButton();
-    ASSERT_TRUE(frmNumTreasures->isVisible());
+    ASSERT_TRUE(form().frmNumTreasures->isVisible());
     // The picker is left open across the start with a count on its slider.
     StartOn({"T...", "....", "....", "..T."});
-    frmNumTreasures->tbNumTreasures->setValue(3);
+    form().frmNumTreasures->tbNumTreasures->setValue(3);
 
     struct Seen {
         Qt::WindowModality modality = Qt::NonModal;
@@ -42,8 +42,8 @@ TEST_F(NoticesAndHelp, EveryNoticeBlocksBothWindowsUntilItCloses) {
         ClickPickerBackground();
         ClickPickerButton();
         ClickButton(*form().sbtCreateNewSizeGame);
-        seen.pickerOpen = frmNumTreasures->isVisible();
-        seen.slider = frmNumTreasures->tbNumTreasures->value();
+        seen.pickerOpen = form().frmNumTreasures->isVisible();
+        seen.slider = form().frmNumTreasures->tbNumTreasures->value();
         seen.total = core::TreasureTotal;
         seen.menuShown = form().PopupMenu1->isVisible();
     });
@@ -57,7 +57,7 @@ TEST_F(NoticesAndHelp, EveryNoticeBlocksBothWindowsUntilItCloses) {
 
     // With the notice gone the same click confirms.
     ClickPickerBackground();
-    EXPECT_FALSE(frmNumTreasures->isVisible());
+    EXPECT_FALSE(form().frmNumTreasures->isVisible());
     EXPECT_EQ(core::TreasureTotal, 3);
 }
 

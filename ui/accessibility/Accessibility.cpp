@@ -3,6 +3,7 @@
 // The game's windows as a screen reader finds them over AT-SPI, and what it hears of the play.
 #include "ui/accessibility/Accessibility.h"
 
+#include "forms/Words.h"
 #include "ui/NumTreasuresUnit.h"
 #include "ui/TreasureUnit.h"
 #include "ui/Watcher.h"
@@ -48,8 +49,7 @@ private:
         if (followed_.contains(&form)) return;
         followed_.append(&form);
         connect(form.sbtHint, &QAbstractButton::toggled, &form, [&form](bool on) {
-            Announce(form, on ? QStringLiteral("Подсказки включены")
-                              : QStringLiteral("Подсказки выключены"));
+            Announce(form, QString::fromUtf8(on ? forms::words::HintsOn : forms::words::HintsOff));
         });
         if (auto* picker = form.findChild<TfrmNumTreasures*>()) {
             connect(picker, &TfrmNumTreasures::confirmed, &form,

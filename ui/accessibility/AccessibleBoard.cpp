@@ -4,7 +4,7 @@
 #include "ui/accessibility/AccessibleBoard.h"
 
 #include "core/GameState.h"
-#include "core/Texts.h"
+#include "forms/Words.h"
 #include "ui/MyImage.h"
 #include "ui/TreasureUnit.h"
 #include "ui/Watcher.h"
@@ -20,14 +20,7 @@ namespace ui {
 
 namespace {
 
-// What a cell shows, what pressing it is called, and what the board says of the game.
-const QString Closed = QStringLiteral("закрыта");
-const QString Marked = QStringLiteral("отмечена");
-const QString OpenedEmpty = QStringLiteral("пусто");
-const QString OpenedTreasure = QStringLiteral("клад");
-const QString OpenWord = QStringLiteral("Открыть");
-const QString IdleWords = QStringLiteral("Игра не идёт: нажмите «Новая игра»");
-const QString RunningWords = QStringLiteral("Игра идёт. ");
+namespace words = forms::words;
 
 // Orca's flat review reads a cell's text anew at each look, but only as far as it first saw it:
 // so the text is the name kept at one length, which the longest name ("L12, пусто, 43") fits.
@@ -35,42 +28,19 @@ constexpr int CellTextLength = 16;
 
 bool Silent = false;
 
-// What the board and, while no game runs, each cell say of the game.
-QString GameWords() {
-    if (!core::GameRunning) return IdleWords;
-    return RunningWords + QString::fromUtf8(core::texts::HiddenPrefix) +
-           QString::number(core::TreasureTotal);
-}
+QString Words(const std::string& words) { return QString::fromStdString(words); }
 
-// Columns are lettered from A, rows numbered from 1, as on a chess board.
-QString ColumnLetter(int col) { return QString(QChar(u'A' + col)); }
-
-// "B3, закрыта", "B3, отмечена" (green), "B3, пусто, 2" or "B3, клад, 3": only what the pictures
-// show, so a closed treasure is never given away.
 QString CellName(const TMyImage& cell) {
-    QStringList parts = {ColumnLetter(cell.Col) + QString::number(cell.Row + 1)};
-    const QString& number = cell.ShownNumber();
-    if (cell.ShownPicture() == core::Picture::Treasure) {
-        parts << OpenedTreasure << number;
-    } else if (cell.ShownPicture() == core::Picture::Empty) {
-        parts << (number.isEmpty() ? Marked : OpenedEmpty) << number;
-    } else {
-        parts << Closed;
+    const std::string number = cell.ShownNumber().toStdString();
+    words::Shown shown = words::Shown::Closed;
+    if (cell.ShownPicture() == core::Picture::Treasure) shown = words::Shown::Treasure;
+    if (cell.ShownPicture() == core::Picture::Empty) {
+        shown = number.empty() ? words::Shown::Marked : words::Shown::Empty;
     }
-    parts.removeAll(QString());
-    return parts.join(QStringLiteral(", "));
+    return Words(words::CellName(cell.Col, cell.Row, shown, number));
 }
 
-// What a click on the cell did: its new name, with the counts when it found a treasure; its name
-// again if nothing changed; the way to start while no game runs.
-QString MoveWords(const TMyImage& cell, const QString& nameBefore) {
-    const QString name = CellName(cell);
-    if (name == nameBefore) return core::GameRunning ? name : IdleWords;
-    if (cell.ShownPicture() != core::Picture::Treasure) return name;
-    return name + QStringLiteral(", Найдено кладов: %1, осталось найти: %2")
-                      .arg(core::TreasuresFound)
-                      .arg(core::TreasureTotal - core::TreasuresFound);
-}
+QString GameWords() { return Words(words::GameWords(core::GameRunning, core::TreasureTotal)); }
 
 // The cells standing in the board panel, row by row, without those on their way out (a cell
 // freed by its own click is hidden at once and deleted after it).
@@ -91,12 +61,12 @@ class CellAccessible : public GameAccessible,
                        public QAccessibleTextInterface {
 public:
     explicit CellAccessible(TMyImage* cell)
-        : GameAccessible(cell, QAccessible::Cell, OpenWord), told_(CellName(*cell)) {}
+        : GameAccessible(cell, QAccessible::Cell, Words(words::Open)), told_(CellName(*cell)) {}
 
     bool isValid() const override { return !Silent && GameAccessible::isValid(); }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return CellName(Cell());
-        if (t == QAccessible::Description) return core::GameRunning ? QString() : IdleWords;
+        if (t == QAccessible::Description) return core::GameRunning ? QString() : GameWords();
         return GameAccessible::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -179,8 +149,8 @@ public:
     }
     int columnCount() const override { return core::BoardWidth; }
     int rowCount() const override { return core::BoardHeight; }
-    QString columnDescription(int column) const override { return ColumnLetter(column); }
-    QString rowDescription(int row) const override { return QString::number(row + 1); }
+    QString columnDescription(int column) const override { return Words(words::ColumnName(column)); }
+    QString rowDescription(int row) const override { return Words(words::RowName(row)); }
 
     // Cells are opened, never selected.
     int selectedCellCount() const override { return 0; }
@@ -246,9 +216,13 @@ private:
             QAccessibleEvent renamed(other, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }
-        if (auto* form = qobject_cast<TForm1*>(cell->parentWidget()->parentWidget())) {
-            Announce(*form, MoveWords(*cell, nameBefore_));
-        }
+        auto* form = qobject_cast<TForm1*>(cell->parentWidget()->parentWidget());
+        if (form == nullptr) return;
+        const bool treasure = cell->ShownPicture() == core::Picture::Treasure;
+        Announce(*form, Words(words::MoveWords(CellName(*cell).toStdString(),
+                                               nameBefore_.toStdString(), treasure,
+                                               core::GameRunning, core::TreasuresFound,
+                                               core::TreasureTotal)));
     }
 
     QPointer<TMyImage> moving_;

@@ -3,6 +3,7 @@
 // What every accessible control of the game shares; the main window, its buttons and the picker.
 #include "ui/accessibility/AccessibleControls.h"
 
+#include "forms/Words.h"
 #include "ui/FlatImageButton.h"
 #include "ui/NumTreasuresUnit.h"
 #include "ui/PictureHolder.h"
@@ -18,8 +19,8 @@ namespace ui {
 
 namespace {
 
-const QString PressWord = QStringLiteral("Нажать");
-const QString ToggleWord = QStringLiteral("Переключить");
+const QString PressWord = QString::fromUtf8(forms::words::Press);
+const QString ToggleWord = QString::fromUtf8(forms::words::Toggle);
 
 QPointer<QWidget>& AccessibleFocus() {
     static QPointer<QWidget> focus;

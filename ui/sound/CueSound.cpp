@@ -3,6 +3,8 @@
 // Cue sounds through libcanberra, the freedesktop event-sound library, and the cue-file lookup.
 #include "ui/sound/CueSound.h"
 
+#include "forms/Forms.h"
+
 #include <canberra.h>
 #include <unistd.h>
 
@@ -18,8 +20,6 @@ namespace {
 constexpr std::uint32_t CueId = 1;
 
 constexpr const char* AlertEvent = "bell";  // the theme's alert, for a missing cue file
-
-constexpr const char* ApplicationName = "Пелимор 2007";
 
 // Return codes are ignored on purpose: without a device or with a broken cue, play goes on silent.
 class CanberraSound final : public SoundOutput {
@@ -58,7 +58,7 @@ private:
             context_ = nullptr;
             return false;
         }
-        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, ApplicationName, nullptr);
+        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, forms::ApplicationName, nullptr);
         if (ca_context_open(context_) != CA_SUCCESS) {
             ca_context_destroy(context_);
             context_ = nullptr;
