@@ -5,7 +5,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize test-repeat test-repeat-loaded package clean
+.PHONY: all deps configure build run web test test-sanitize test-repeat test-repeat-loaded package clean
 
 all: build
 
@@ -22,6 +22,14 @@ run: build
 	@test -x $(BUILD)/app/pelimor || { echo "make run: the game window is not built yet"; exit 1; }
 	cd $(BUILD)/app && ./pelimor
 
+# The page in one static folder, served on localhost until Ctrl+C; the folder can go on any web
+# host as it is.
+PORT ?= 8000
+web: configure
+	cmake --build $(BUILD) --target web -j $(JOBS)
+	@echo "make web: the page is in $(BUILD)/web/site; serving it on http://localhost:$(PORT)/"
+	python3 -m http.server $(PORT) --bind 127.0.0.1 --directory $(BUILD)/web/site
+
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory test-sanitize
@@ -33,7 +41,7 @@ test-sanitize: build
 # The tests that run the real program on displays of their own, REPEAT times in a row each: a
 # flaky one fails here long before it fails a newcomer's first `make test`.
 REPEAT ?= 20
-repeat_tests = ctest -R 'e2e|soak|faults|install|package' --repeat until-fail:$(REPEAT) \
+repeat_tests = ctest -R 'e2e|soak|faults|install|package|page' --repeat until-fail:$(REPEAT) \
   --output-on-failure
 
 test-repeat: build

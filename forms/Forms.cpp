@@ -106,4 +106,31 @@ const Control& ControlOf(const Form& form, std::string_view name) {
     return form.controls.front();
 }
 
+const char* AccessibleNameOf(const Control& control) {
+    if (control.accessibleName != nullptr) return control.accessibleName;
+    const bool button = control.kind == Kind::ImageButton || control.kind == Kind::ToggleButton;
+    return button ? control.hint : nullptr;
+}
+
+const char* LabelName(core::Label label) {
+    switch (label) {
+        case core::Label::lblWH: return "lblWH";
+        case core::Label::lblTime: return "lblTime";
+        case core::Label::lblHod: return "lblHod";
+        case core::Label::lblNumTreasures: return "lblNumTreasures";
+        case core::Label::lblNumMyTreasures: return "lblNumMyTreasures";
+        case core::Label::lblRest: return "lblRest";
+    }
+    return "lblWH";
+}
+
+const char* HolderName(core::Picture picture) {
+    switch (picture) {
+        case core::Picture::Unopened: return "imgNoKnow";
+        case core::Picture::Empty: return "imgEmpty";
+        case core::Picture::Treasure: return "imgTreasure";
+    }
+    return "imgNoKnow";
+}
+
 }  // namespace forms

@@ -4,6 +4,8 @@
 // each control's name, kind, box, picture, tooltip, accessible name, font, colour and text.
 #pragma once
 
+#include "core/Platform.h"
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -76,6 +78,13 @@ extern const Form frmNumTreasures;
 // The control of this name; the first control when there is none (a mistyped name is caught by
 // the tests, which look every name up).
 const Control& ControlOf(const Form& form, std::string_view name);
+// What a screen reader calls a control: its accessible name, or a button's hint without one.
+const char* AccessibleNameOf(const Control& control);
+
+// The main window's label that the rules call by `label`, and the holder whose picture a cell
+// copies for `picture`.
+const char* LabelName(core::Label label);
+const char* HolderName(core::Picture picture);
 
 // The size menu: the square boards, each tagged columns x 100 + rows, under the size button.
 struct SizeItem {

@@ -68,9 +68,6 @@ QWidget* MakeControl(QWidget* parent, const forms::Control& control) {
                                                Words(control.hint));
             // The toggle is up at start-up; each click flips it.
             button->setCheckable(control.kind == forms::Kind::ToggleButton);
-            // A screen reader reads the hint as its description, and as its name without one.
-            button->setAccessibleName(Words(control.accessibleName ? control.accessibleName
-                                                                   : control.hint));
             return button;
         }
         case forms::Kind::Label: return MakeLabel(parent, control);
@@ -117,7 +114,8 @@ void TForm1::CreateControls() {
         const forms::Box& box = control.box;
         made->setGeometry(box.left, box.top, box.width, box.height);
         if (control.fit == forms::Fit::ToText) made->adjustSize();
-        if (control.accessibleName) made->setAccessibleName(Words(control.accessibleName));
+        // A screen reader reads a button's hint as its description, and as its name without one.
+        if (const char* name = forms::AccessibleNameOf(control)) made->setAccessibleName(Words(name));
         if (control.hidden) made->hide();
     }
     sbtStartNewGame = findChild<FlatImageButton*>("sbtStartNewGame");
@@ -174,7 +172,7 @@ QLabel* TForm1::LabelOf(core::Label label) const {
 void TForm1::ShowLabelText(core::Label which, const QString& text) {
     QLabel* label = LabelOf(which);
     label->setText(text);
-    const forms::Control& laidOut = forms::ControlOf(forms::Form1, label->objectName().toStdString());
+    const forms::Control& laidOut = forms::ControlOf(forms::Form1, forms::LabelName(which));
     const QFontMetrics metrics(label->font());
     const int width = metrics.horizontalAdvance(text);
     switch (laidOut.fit) {

@@ -15,7 +15,7 @@ std::vector<double> Picture::scales() const
 const std::vector<Picture> &allPictures()
 {
     // The game's window icon is the 64-pixel one; the desktop's menus and launchers take the
-    // theme icons of every size.
+    // theme icons of every size, and the page's manifest the 512-pixel one as well.
     auto icon = [](int size) {
         return [size](double scale) { return makeIcon(int(size * scale)); };
     };
@@ -36,6 +36,7 @@ const std::vector<Picture> &allPictures()
         {"icon64", icon(64), true},
         {"icon128", icon(128), false},
         {"icon256", icon(256), false},
+        {"icon512", icon(512), false},
     };
     return pictures;
 }
