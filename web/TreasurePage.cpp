@@ -8,6 +8,7 @@
 #include "core/Game.h"
 #include "core/GameState.h"
 #include "core/OpenCell.h"
+#include "core/Texts.h"
 #include "forms/Forms.h"
 #include "forms/Words.h"
 #include "web/Page.h"
@@ -105,6 +106,7 @@ void FormClick(int count) {
     core::ConfirmTreasureCount(count);
     page_hide_picker();
     TellBoard(false);
+    page_announce((core::texts::HiddenPrefix + std::to_string(count)).c_str());
 }
 
 }  // namespace web

@@ -185,13 +185,14 @@ var PageLibrary = {
     },
     colour: function (hex) { return '#' + (0x1000000 + hex).toString(16).slice(1); },
 
-    // The page fits the window to the viewport, never beyond its own size.
+    // The page fits the window to the viewport, never beyond its own size, and centres it.
     fitToViewport: function () {
-      var form = Page.forms.Form1;
+      var form = Page.forms.Form1, game = document.getElementById('game');
       var fit = Math.min(1, window.innerWidth / form.offsetWidth, window.innerHeight / form.offsetHeight);
       var before = Page.scale();
       Page.fit = fit;
-      document.getElementById('game').style.transform = fit < 1 ? 'scale(' + fit + ')' : '';
+      game.style.transform = fit < 1 ? 'scale(' + fit + ')' : '';
+      game.style.left = Math.floor((window.innerWidth - form.offsetWidth * fit) / 2) + 'px';
       if (Page.scale() === before) return;
       Object.keys(Page.controls).forEach(function (name) {
         if (Page.looks[name].picture && Page.controls[name].tagName === 'BUTTON') Page.drawButton(Page.controls[name]);
@@ -363,6 +364,7 @@ var PageLibrary = {
       if (!menu.hidden && !menu.contains(event.target)) menu.hidden = true;
       if (!Page.audio && window.AudioContext) Page.audio = new AudioContext();
     }, true);
+    document.addEventListener('contextmenu', function (event) { event.preventDefault(); });
     document.addEventListener('keydown', function (event) {
       if (!document.querySelector('dialog[open]')) event.preventDefault();  // no key does anything
     }, true);

@@ -54,12 +54,15 @@ def looks(site, desktop_shot):
     with served(site) as (url, _), chromium() as page:
         page.open(url)
         shot = Image.open(io.BytesIO(page.driver.get_screenshot_as_png())).convert("RGB")
+        origin = page.js("var r = document.getElementById('Form1').getBoundingClientRect();"
+                         "return [r.left, r.top]")
         labels = page.js("return Array.from(document.querySelectorAll('#Form1 .label'), l => {"
                          " var r = l.getBoundingClientRect(); return [l.id, r.left, r.top,"
                          " r.right, r.bottom, l.style.right != '']; })")
     desktop = Image.open(desktop_shot).convert("RGB")
     width, height = desktop.size
-    page_window = shot.crop((0, 0, width, height))
+    left, top = int(origin[0]), int(origin[1])
+    page_window = shot.crop((left, top, left + width, top + height))
     differ = ImageChops.difference(desktop, page_window).convert("L").point(lambda v: v > 0 and 255)
     share = 100.0 * sum(1 for v in differ.getdata() if v) / (width * height)
     print("pixels that differ: %.2f %% of %d x %d" % (share, width, height))
@@ -68,8 +71,8 @@ def looks(site, desktop_shot):
     # text's own width may differ by a few, as each face is rasterised its own way.
     outside = differ.copy()
     ground = (0x78, 0x90, 0x78)
-    for name, left, top, right, bottom, aligned_right in labels:
-        box = (int(left) - 8, int(top) - 2, int(right) + 3, int(bottom) + 3)
+    for name, x0, y0, x1, y1, aligned_right in labels:
+        box = (int(x0) - left - 8, int(y0) - top - 2, int(x1) - left + 3, int(y1) - top + 3)
         outside.paste(0, box)
         plain = Image.new("RGB", (box[2] - box[0], box[3] - box[1]), ground)
         ink = [ImageChops.difference(image.crop(box), plain).getbbox()
@@ -93,8 +96,8 @@ def looks(site, desktop_shot):
 
 
 def chooses(site):
-    """The size menu to 12 x 12, the picker set to 3 and confirmed on its strip, hints on: a zero
-    turns its lines green; the stop notice ends the game."""
+    """The size menu to 12 x 12, the picker set to 3 and confirmed on its strip, hints on, the
+    clock running: a zero turns its lines green; the stop notice ends the game."""
     with served(site) as (url, _), chromium() as page:
         page.open(url)
         page.click("sbtCreateNewSizeGame")
@@ -109,6 +112,8 @@ def chooses(site):
         page.expect("the hint toggle", page.element("sbtHint").get_attribute("aria-pressed"), "true")
         page.expect("the toggle heard", page.said(), "Подсказки включены")
         page.start()
+        page.until("the clock's first second", "document.getElementById('lblTime').textContent"
+                   " == '00 : 01'")
         for index, cell in enumerate(page.cells()):
             if not page.names()[index].endswith("закрыта"):
                 continue
