@@ -16,8 +16,10 @@ var PageLibrary = {
     busy: false,    // the game's C++ is handling an event, or waits on a notice
     audio: null,
     cue: null,
+    // As forms::Kind and forms::Fit number them.
     Kind: {ImageButton: 0, ToggleButton: 1, Label: 2, Panel: 3, Board: 4, Holder: 5, Slider: 6,
            Handle: 7},
+    Fit: {Fixed: 0, ToText: 1, RightEdge: 2},
     LongPressMs: 500,  // a press held this long on a cell is the player's own mark
 
     // The device pixels to a pixel of the window: the screen's ratio, times the page's fit.
@@ -312,11 +314,11 @@ var PageLibrary = {
       element.style.font = 'bold ' + fontPixels + 'px/' + Page.labelLineHeight + ' "Pelimor Sans"';
       element.style.color = Page.colour(colour);
       if (opaque) element.classList.add('opaque');
-      if (fit === 2) {  // right-aligned: the right edge stays
+      if (fit === Page.Fit.RightEdge) {
         element.style.left = 'auto';
         element.style.right = Page.forms.Form1.offsetWidth - look.left - look.width + 'px';
         element.style.width = 'auto';
-      } else if (fit === 1) {
+      } else if (fit === Page.Fit.ToText) {
         element.style.width = element.style.height = 'auto';
       }
       element.textContent = UTF8ToString(text);
@@ -516,8 +518,14 @@ var PageLibrary = {
       notice.querySelector('h1').textContent = UTF8ToString(title);
       notice.querySelector('p').textContent = UTF8ToString(text);
       notice.querySelector('.cancel').hidden = !withCancel;
+      // The move's words go with the notice: behind it, a screen reader would hear nothing.
+      var said = document.getElementById('said');
+      notice.appendChild(said);
       return new Promise(function (closed) {
-        notice.onclose = function () { closed(); };
+        notice.onclose = function () {
+          document.body.appendChild(said);
+          closed();
+        };
         notice.showModal();
       });
     });

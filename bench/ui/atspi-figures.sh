@@ -58,7 +58,7 @@ press_and_time() {
 }
 ms_since() { awk -v a="$1" -v b="$(seconds_of "$2")" 'BEGIN { printf "%.0f\n", (b - a) * 1000 }'; }
 
-# Sets a 12 x 12 board, hints on and three treasures by Orca's keys, starts the game and opens
+# Sets a 12 x 12 board, hints on and five treasures by Orca's keys, starts the game and opens
 # every closed cell that hints have not marked, row by row, until the win notice is spoken.
 orca_figures() {
   until_true 300 said_since 0 'Пелимор 2007.0 frame' || fail "Orca did not name the window"
@@ -79,8 +79,11 @@ orca_figures() {
   orca_key KP_Divide 'Число кладов slider 1'
   review_line 'Больше'
   orca_key KP_Divide '^(Число кладов slider )?2'
-  review_line 'Больше'  # a player's own next click, not Orca's second try
-  orca_key KP_Divide '^(Число кладов slider )?3'
+  local count
+  for count in 3 4 5; do
+    review_line 'Больше'  # a player's own next click, not Orca's second try
+    orca_key KP_Divide "^(Число кладов slider )?$count"
+  done
   review_line 'Подтвердить'
   orca_key KP_Divide 'Число кладов'
   review_line 'Новая игра'
@@ -93,7 +96,8 @@ orca_figures() {
     for col in A B C D E F G H I J K L; do
       place=$col$row
       [ "$col" = A ] || review_to "^$place, "
-      review_answer | grep -q 'закрыта' || continue
+      review_step KP_Right || fail "flat review did not read $place"  # what the cell shows
+      review_answer | grep -q '^закрыта' || continue
       press_and_time "$place, "
       delays+=("$delay")
       [ ${#lines[@]} -ge 10 ] || lines+=("$(said_to_key | grep -a -m 1 "^$place, ")")

@@ -183,6 +183,21 @@ private:
     TNumTreasuresSlider& Slider() const { return *static_cast<TNumTreasuresSlider*>(widget()); }
 };
 
+// The picker: the window a screen reader works in while it is open, though the window manager
+// leaves the main window active. Not active, it would lose the reader to the main window whenever
+// Orca handles its own click on the picker's button late, after the count became the focus.
+class PickerAccessible : public GameAccessible {
+public:
+    explicit PickerAccessible(TfrmNumTreasures* picker)
+        : GameAccessible(picker, QAccessible::Dialog) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = GameAccessible::state();
+        state.active = widget()->isVisible();
+        return state;
+    }
+};
+
 // A click that would meet a notice's window before the control's own.
 bool BehindNotice(const QWidget& target) {
     const QWidget* notice = QApplication::activeModalWidget();
@@ -267,9 +282,7 @@ QAccessibleInterface* ControlInterfaceFor(QObject* object) {
         }
     }
     if (auto* slider = qobject_cast<TNumTreasuresSlider*>(object)) return new SliderAccessible(slider);
-    if (auto* picker = qobject_cast<TfrmNumTreasures*>(object)) {
-        return new GameAccessible(picker, QAccessible::Dialog);
-    }
+    if (auto* picker = qobject_cast<TfrmNumTreasures*>(object)) return new PickerAccessible(picker);
     if (auto* form = qobject_cast<TForm1*>(object)) return new MainWindowAccessible(form);
     return nullptr;
 }
