@@ -115,7 +115,9 @@ void TForm1::CreateControls() {
         made->setGeometry(box.left, box.top, box.width, box.height);
         if (control.fit == forms::Fit::ToText) made->adjustSize();
         // A screen reader reads a button's hint as its description, and as its name without one.
-        if (const char* name = forms::AccessibleNameOf(control)) made->setAccessibleName(Words(name));
+        if (const char* name = forms::AccessibleNameOf(control)) {
+            made->setAccessibleName(Words(name));
+        }
         if (control.hidden) made->hide();
     }
     sbtStartNewGame = findChild<FlatImageButton*>("sbtStartNewGame");

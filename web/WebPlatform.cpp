@@ -150,7 +150,9 @@ void WebPlatform::SeedRandom() {
     random_.seed(static_cast<std::mt19937::result_type>(now));
 }
 
-int WebPlatform::RandomBelow(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+int WebPlatform::RandomBelow(int n) {
+    return std::uniform_int_distribution<int>(0, n - 1)(random_);
+}
 
 void WebPlatform::PlayCue(const std::string& name) { page_cue(name.c_str()); }
 

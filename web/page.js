@@ -28,7 +28,9 @@ var PageLibrary = {
     // The drawn scale for the ratio: the nearest at or above it; past the largest, the largest.
     scale: function () {
       var r = Page.ratio();
-      for (var i = 0; i < Page.scales.length; i++) if (r <= Page.scales[i] + 1e-6) return Page.scales[i];
+      for (var i = 0; i < Page.scales.length; i++) {
+        if (r <= Page.scales[i] + 1e-6) return Page.scales[i];
+      }
       return Page.scales[Page.scales.length - 1];
     },
     file: function (name, scale) {
@@ -128,7 +130,9 @@ var PageLibrary = {
       button.addEventListener('pointerenter', function () { button.classList.add('hover'); });
       button.addEventListener('pointerleave', function () {
         button.classList.remove('hover');
-        if (button.classList.contains('pressed')) { button.classList.remove('pressed'); Page.drawButton(button); }
+        if (!button.classList.contains('pressed')) return;
+        button.classList.remove('pressed');
+        Page.drawButton(button);
       });
       button.addEventListener('pointerdown', function (event) {
         event.preventDefault();  // no keyboard focus: no key does anything
@@ -175,11 +179,13 @@ var PageLibrary = {
     // its ascent: the numbers stand where the desktop draws them.
     number: null,
     findNumberFont: function () {
-      var context = document.createElement('canvas').getContext('2d'), best = {pixels: 1, ascent: 1};
+      var context = document.createElement('canvas').getContext('2d');
+      var best = {pixels: 1, ascent: 1};
       for (var pixels = 1; pixels <= 64; pixels++) {
         context.font = 'bold ' + pixels + 'px "Pelimor Sans"';
         var m = context.measureText('0');
-        var ascent = Math.round(m.fontBoundingBoxAscent), height = ascent + Math.round(m.fontBoundingBoxDescent);
+        var ascent = Math.round(m.fontBoundingBoxAscent);
+        var height = ascent + Math.round(m.fontBoundingBoxDescent);
         if (height === 32) return {pixels: pixels, ascent: ascent};
         if (height < 32) best = {pixels: pixels, ascent: ascent};
       }
@@ -190,14 +196,16 @@ var PageLibrary = {
     // The page fits the window to the viewport, never beyond its own size, and centres it.
     fitToViewport: function () {
       var form = Page.forms.Form1, game = document.getElementById('game');
-      var fit = Math.min(1, window.innerWidth / form.offsetWidth, window.innerHeight / form.offsetHeight);
+      var fit = Math.min(1, window.innerWidth / form.offsetWidth,
+                         window.innerHeight / form.offsetHeight);
       var before = Page.scale();
       Page.fit = fit;
       game.style.transform = fit < 1 ? 'scale(' + fit + ')' : '';
       game.style.left = Math.floor((window.innerWidth - form.offsetWidth * fit) / 2) + 'px';
       if (Page.scale() === before) return;
       Object.keys(Page.controls).forEach(function (name) {
-        if (Page.looks[name].picture && Page.controls[name].tagName === 'BUTTON') Page.drawButton(Page.controls[name]);
+        var control = Page.controls[name];
+        if (Page.looks[name].picture && control.tagName === 'BUTTON') Page.drawButton(control);
       });
       Object.keys(Page.cells).forEach(function (id) { Page.drawCell(Page.cells[id]); });
     },
@@ -259,8 +267,10 @@ var PageLibrary = {
       var file = 'wav/' + name + '.wav';
       Page.sounds = Page.sounds || {};
       if (!Page.sounds[file]) {
-        Page.sounds[file] = fetch(file).then(function (r) { return r.ok ? r.arrayBuffer() : Promise.reject(); })
-          .then(function (data) { return Page.audio.decodeAudioData(data); }).catch(function () { return null; });
+        Page.sounds[file] = fetch(file)
+          .then(function (r) { return r.ok ? r.arrayBuffer() : Promise.reject(); })
+          .then(function (data) { return Page.audio.decodeAudioData(data); })
+          .catch(function () { return null; });
       }
       var asked = Page.cueAsked = (Page.cueAsked || 0) + 1;
       if (Page.cue) { Page.cue.stop(); Page.cue = null; }  // a new cue cuts off the last
@@ -303,7 +313,8 @@ var PageLibrary = {
   },
 
   page_look__deps: ['$Page'],
-  page_look: function (name, picture, hint, accessibleName, fontPixels, colour, align, fit, opaque, hidden, text) {
+  page_look: function (name, picture, hint, accessibleName, fontPixels, colour, align, fit,
+                       opaque, hidden, text) {
     name = UTF8ToString(name);
     var element = Page.controls[name], look = Page.looks[name];
     if (hint) element.title = UTF8ToString(hint);
@@ -360,7 +371,8 @@ var PageLibrary = {
     menu.setAttribute('aria-label', Page.controls.sbtCreateNewSizeGame.getAttribute('aria-label'));
     Page.forms.Form1.appendChild(menu);
     Page.controls.btnConfirm.parentNode.addEventListener('click', function (event) {
-      if (event.target === event.currentTarget) Page.call('web_confirm', ['number'], [Page.sliderState.value]);
+      if (event.target !== event.currentTarget) return;  // the slider's own
+      Page.call('web_confirm', ['number'], [Page.sliderState.value]);
     });
     document.addEventListener('pointerdown', function (event) {
       if (!menu.hidden && !menu.contains(event.target)) menu.hidden = true;

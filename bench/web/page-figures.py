@@ -123,7 +123,8 @@ def main():
         with served(site) as (url, _), chromium() as page:
             page.open(url)
             page.click("sbtCreateNewSizeGame")
-            page.driver.find_elements("css selector", "#PopupMenu1 [role=menuitemradio]")[-1].click()
+            items = page.driver.find_elements("css selector", "#PopupMenu1 [role=menuitemradio]")
+            items[-1].click()
             page.until("a 12 x 12 board", "document.querySelectorAll('canvas.cell').length == 144")
             page.pick(12)
             page.click("sbtHint")

@@ -245,7 +245,8 @@ TEST_F(Accessibility, EachMoveIsToldAtOnceAndANewBoardBecomesTheFocusWithoutTaki
     }
     QAccessibleInterface& board = Accessible(form().Panel1);
     EXPECT_TRUE(board.state().focused);
-    EXPECT_EQ(board.text(QAccessible::Description), QStringLiteral("Игра идёт. Спрятано кладов: 2"));
+    EXPECT_EQ(board.text(QAccessible::Description),
+              QStringLiteral("Игра идёт. Спрятано кладов: 2"));
     // A screen reader's second try at its click on the start button starts nothing more.
     Act(form().sbtStartNewGame);
     EXPECT_EQ(std::count(cues().begin(), cues().end(), "file wav/newgame.wav"), 2);

@@ -48,7 +48,8 @@ def wins(site):
 
 def looks(site, desktop_shot):
     """At 100 % the page's window is the desktop's at start-up, pixel for pixel but for the text's
-    own rasterisation: every control at its place; at 200 % it shows the pictures drawn for 200 %."""
+    own rasterisation: every control at its place; at 200 % it shows the pictures drawn for
+    200 %."""
     from PIL import Image, ImageChops
 
     with served(site) as (url, _), chromium() as page:
@@ -109,7 +110,8 @@ def chooses(site):
         page.expect("the size label", page.text("lblWH"), "12 x 12")
         page.pick(3)
         page.click("sbtHint")
-        page.expect("the hint toggle", page.element("sbtHint").get_attribute("aria-pressed"), "true")
+        page.expect("the hint toggle", page.element("sbtHint").get_attribute("aria-pressed"),
+                    "true")
         page.expect("the toggle heard", page.said(), "Подсказки включены")
         page.start()
         page.until("the clock's first second", "document.getElementById('lblTime').textContent"

@@ -149,7 +149,9 @@ public:
     }
     int columnCount() const override { return core::BoardWidth; }
     int rowCount() const override { return core::BoardHeight; }
-    QString columnDescription(int column) const override { return Words(words::ColumnName(column)); }
+    QString columnDescription(int column) const override {
+        return Words(words::ColumnName(column));
+    }
     QString rowDescription(int row) const override { return Words(words::RowName(row)); }
 
     // Cells are opened, never selected.
@@ -170,7 +172,9 @@ public:
 protected:
     QList<QAccessibleInterface*> Children() const override {
         QList<QAccessibleInterface*> cells;
-        for (TMyImage* cell : CellsIn(*widget())) cells << QAccessible::queryAccessibleInterface(cell);
+        for (TMyImage* cell : CellsIn(*widget())) {
+            cells << QAccessible::queryAccessibleInterface(cell);
+        }
         return cells;
     }
 };
@@ -211,7 +215,8 @@ private:
         const QPointer<TMyImage> cell = std::exchange(moving_, nullptr);
         if (!cell) return;
         for (TMyImage* other : CellsIn(*cell->parentWidget())) {
-            auto* iface = dynamic_cast<CellAccessible*>(QAccessible::queryAccessibleInterface(other));
+            auto* iface =
+                dynamic_cast<CellAccessible*>(QAccessible::queryAccessibleInterface(other));
             if (iface == nullptr || !iface->Renamed()) continue;
             QAccessibleEvent renamed(other, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);

@@ -55,8 +55,8 @@ public:
         return QAccessible::accessibleInterface(other);
     }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 && role_ == QAccessible::StatusBar ? QAccessible::accessibleInterface(other)
-                                                             : nullptr;
+        const bool bar = role_ == QAccessible::StatusBar;
+        return index == 0 && bar ? QAccessible::accessibleInterface(other) : nullptr;
     }
     int childCount() const override { return role_ == QAccessible::StatusBar ? 1 : 0; }
     int indexOfChild(const QAccessibleInterface* child) const override {
@@ -81,7 +81,8 @@ class MainWindowAccessible : public GameAccessible {
 public:
     explicit MainWindowAccessible(TForm1* form)
         : GameAccessible(form, QAccessible::Window),
-          bar_(QAccessible::registerAccessibleInterface(new StatusPart(form, QAccessible::StatusBar))),
+          bar_(QAccessible::registerAccessibleInterface(
+              new StatusPart(form, QAccessible::StatusBar))),
           note_(QAccessible::registerAccessibleInterface(
               new StatusPart(form, QAccessible::Notification))) {
         Part(bar_).other = note_;
@@ -226,7 +227,8 @@ bool RepeatedByScreenReader(const QObject& target) {
 
 void Announce(TForm1& form, const QString& words) {
     if (!QAccessible::isActive()) return;
-    auto* window = dynamic_cast<MainWindowAccessible*>(QAccessible::queryAccessibleInterface(&form));
+    auto* window =
+        dynamic_cast<MainWindowAccessible*>(QAccessible::queryAccessibleInterface(&form));
     if (window != nullptr) window->Announce(words);
 }
 
@@ -281,7 +283,9 @@ QAccessibleInterface* ControlInterfaceFor(QObject* object) {
             return new ButtonAccessible(button);
         }
     }
-    if (auto* slider = qobject_cast<TNumTreasuresSlider*>(object)) return new SliderAccessible(slider);
+    if (auto* slider = qobject_cast<TNumTreasuresSlider*>(object)) {
+        return new SliderAccessible(slider);
+    }
     if (auto* picker = qobject_cast<TfrmNumTreasures*>(object)) return new PickerAccessible(picker);
     if (auto* form = qobject_cast<TForm1*>(object)) return new MainWindowAccessible(form);
     return nullptr;

@@ -35,7 +35,9 @@ public:
     QStringList actionNames() const override;
     // The AT-SPI bridge carries no localized action names, so the word is the description too.
     QString localizedActionName(const QString& name) const override;
-    QString localizedActionDescription(const QString& n) const override { return localizedActionName(n); }
+    QString localizedActionDescription(const QString& name) const override {
+        return localizedActionName(name);
+    }
     void doAction(const QString& name) override;
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

@@ -58,7 +58,8 @@ private:
             context_ = nullptr;
             return false;
         }
-        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, forms::ApplicationName, nullptr);
+        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, forms::ApplicationName,
+                                nullptr);
         if (ca_context_open(context_) != CA_SUCCESS) {
             ca_context_destroy(context_);
             context_ = nullptr;
