@@ -29,16 +29,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
         if (type != QEvent::Show && type != QEvent::WindowActivate) return false;
-        if (auto* form = qobject_cast<TForm1*>(watched)) {
-            if (type == QEvent::Show) Follow(*form);
-            // Made active again while the picker is open, it would take the reader from it.
-            auto* picker = form->findChild<TfrmNumTreasures*>();
-            if (type == QEvent::WindowActivate && picker != nullptr && picker->isVisible()) {
-                FocusSoon(*picker->tbNumTreasures);
-            }
-        } else if (auto* picker = qobject_cast<TfrmNumTreasures*>(watched)) {
-            // Made active too, where the window manager does so, it is named first and its count
-            // told again after.
+        if (auto* form = qobject_cast<TForm1*>(watched); form && type == QEvent::Show) {
+            Follow(*form);
+        }
+        // Shown, and made active where the window manager does so (and named first), the picker
+        // gives the reader its count.
+        if (auto* picker = qobject_cast<TfrmNumTreasures*>(watched)) {
             FocusSoon(*picker->tbNumTreasures);
         }
         return false;

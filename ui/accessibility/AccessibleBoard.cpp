@@ -180,7 +180,7 @@ protected:
 };
 
 // Tells the screen reader what each move did the moment it is done, and makes each new board the
-// accessible focus; while the cells are replaced, none is named in any event, so a rebuild does
+// accessible focus; while the cells are replaced none is named in any event, so a rebuild does
 // not flood it cell by cell.
 class BoardWatch : public Watcher {
 public:
@@ -195,15 +195,12 @@ public:
     // The winning move is heard before its notice.
     void NoticeOpens() override { TellMove(); }
 
-    void BoardRebuildBegins(QWidget& panel) override {
-        const QList<TMyImage*> cells = CellsIn(panel);
-        kept_ = cells.isEmpty() ? nullptr : cells.first();
-        Silent = true;
-    }
+    void BoardRebuildBegins(QWidget&) override { Silent = true; }
+    // A size refused during a game keeps its cells; the board is told again all the same, and
+    // says the game goes on.
     void BoardRebuildEnds(QWidget& panel) override {
         Silent = false;
-        // A size refused during a game keeps its cells, and there is nothing new to tell.
-        if (!QAccessible::isActive() || (kept_ && !kept_->isHidden())) return;
+        if (!QAccessible::isActive()) return;
         // A new object too, as a screen reader on the old one would take it for no change.
         QAccessible::deleteAccessibleInterface(
             QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&panel)));
@@ -232,7 +229,6 @@ private:
 
     QPointer<TMyImage> moving_;
     QString nameBefore_;
-    QPointer<TMyImage> kept_;  // a cell from before a rebuild
 };
 
 }  // namespace
