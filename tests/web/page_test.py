@@ -223,10 +223,13 @@ def heard(site):
 
 
 def offline(site):
-    """Once opened, the page loads and plays with the network gone: the server stopped."""
+    """The page is installable, and once opened it loads and plays with the network gone: the
+    server stopped."""
     with served(site) as (url, server), chromium() as page:
         page.open(url)
         page.until("the page kept", "navigator.serviceWorker.controller != null")
+        errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+        page.expect("what keeps it from being installed", errors["installabilityErrors"], [])
         server.terminate()
         server.wait()
         page.driver.refresh()
