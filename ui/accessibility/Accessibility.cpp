@@ -25,6 +25,9 @@ namespace {
 // state, the picker's count becomes the accessible focus as the picker opens, and a confirmed
 // count takes the focus back to the picker's button.
 class WindowWatch : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
@@ -73,7 +76,7 @@ void InstallAccessibility() {
     static bool installed = false;
     if (std::exchange(installed, true)) return;
     QAccessible::installFactory(GameInterfaceFor);
-    qApp->installEventFilter(new WindowWatch);
+    qApp->installEventFilter(new WindowWatch(qApp));
     WatchWith(&BoardWatcher());
 }
 
