@@ -65,8 +65,9 @@ def looks(site, desktop_shot):
     left, top = int(origin[0]), int(origin[1])
     page_window = shot.crop((left, top, left + width, top + height))
     differ = ImageChops.difference(desktop, page_window).convert("L").point(lambda v: v > 0 and 255)
-    share = 100.0 * sum(1 for v in differ.getdata() if v) / (width * height)
-    print("pixels that differ: %.2f %% of %d x %d" % (share, width, height))
+    count = sum(1 for v in differ.getdata() if v)
+    print("pixels that differ: %d, %.2f %% of %d x %d" % (count, 100.0 * count / (width * height),
+                                                         width, height))
     # Outside the labels' text nothing differs. Inside, the ink starts where it does on the
     # desktop, at the edge the label keeps (the right for the counters), within 2 pixels; the
     # text's own width may differ by a few, as each face is rasterised its own way.
