@@ -18,15 +18,17 @@ std::string ColumnName(int col) { return std::string(1, static_cast<char>('A' + 
 
 std::string RowName(int row) { return std::to_string(row + 1); }
 
-std::string CellName(int col, int row, Shown shown, std::string_view number) {
-    std::string name = ColumnName(col) + RowName(row) + ", ";
-    switch (shown) {
-        case Shown::Closed: return name + "закрыта";
-        case Shown::Marked: return name + "отмечена";
-        case Shown::Empty: return name + "пусто, " + std::string(number);
-        case Shown::Treasure: return name + "клад, " + std::string(number);
+std::string CellName(int col, int row, std::optional<core::Picture> picture,
+                     std::string_view number) {
+    const std::string name = ColumnName(col) + RowName(row) + ", ";
+    switch (picture.value_or(core::Picture::Unopened)) {
+        case core::Picture::Unopened: break;
+        case core::Picture::Empty:
+            if (number.empty()) return name + "отмечена";
+            return name + "пусто, " + std::string(number);
+        case core::Picture::Treasure: return name + "клад, " + std::string(number);
     }
-    return name;
+    return name + "закрыта";
 }
 
 std::string GameWords(bool running, int treasureTotal) {

@@ -3,6 +3,9 @@
 // What a screen reader says of the game, on the desktop and on the page alike.
 #pragma once
 
+#include "core/Platform.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,12 +19,12 @@ inline constexpr const char* Open = "Открыть";
 inline constexpr const char* HintsOn = "Подсказки включены";
 inline constexpr const char* HintsOff = "Подсказки выключены";
 
-// What a cell's picture shows: sand, green without a number (a mark), green or the box with one.
-enum class Shown { Closed, Marked, Empty, Treasure };
-
-// "B3, закрыта", "B3, отмечена", "B3, пусто, 2" or "B3, клад, 3": only what the pictures show, so
-// a closed treasure is never given away. Columns are lettered from A, rows numbered from 1.
-std::string CellName(int col, int row, Shown shown, std::string_view number);
+// "B3, закрыта", "B3, отмечена", "B3, пусто, 2" or "B3, клад, 3": only what the cell shows, its
+// picture (none yet: closed) and the last number drawn on it, so a closed treasure is never given
+// away; green without a number is the player's mark. Columns are lettered from A, rows numbered
+// from 1.
+std::string CellName(int col, int row, std::optional<core::Picture> picture,
+                     std::string_view number);
 std::string ColumnName(int col);
 std::string RowName(int row);
 

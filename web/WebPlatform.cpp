@@ -32,12 +32,8 @@ WebPlatform& Platform() {
 }
 
 std::string NameOf(const WebCell& cell) {
-    using forms::words::Shown;
     const std::string number = cell.numbers.empty() ? std::string() : cell.numbers.back().text;
-    Shown shown = Shown::Closed;
-    if (cell.picture == core::Picture::Treasure) shown = Shown::Treasure;
-    if (cell.picture == core::Picture::Empty) shown = number.empty() ? Shown::Marked : Shown::Empty;
-    return forms::words::CellName(cell.Col, cell.Row, shown, number);
+    return forms::words::CellName(cell.Col, cell.Row, cell.picture, number);
 }
 
 void WebPlatform::SetLabelText(core::Label label, const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include "core/GameState.h"
 #include "forms/Words.h"
+#include "ui/FormParts.h"
 #include "ui/MyImage.h"
 #include "ui/TreasureUnit.h"
 #include "ui/Watcher.h"
@@ -28,16 +29,9 @@ constexpr int CellTextLength = 16;
 
 bool Silent = false;
 
-QString Words(const std::string& words) { return QString::fromStdString(words); }
-
 QString CellName(const TMyImage& cell) {
-    const std::string number = cell.ShownNumber().toStdString();
-    words::Shown shown = words::Shown::Closed;
-    if (cell.ShownPicture() == core::Picture::Treasure) shown = words::Shown::Treasure;
-    if (cell.ShownPicture() == core::Picture::Empty) {
-        shown = number.empty() ? words::Shown::Marked : words::Shown::Empty;
-    }
-    return Words(words::CellName(cell.Col, cell.Row, shown, number));
+    return Words(words::CellName(cell.Col, cell.Row, cell.ShownPicture(),
+                                 cell.ShownNumber().toStdString()));
 }
 
 QString GameWords() { return Words(words::GameWords(core::GameRunning, core::TreasureTotal)); }
