@@ -6,6 +6,7 @@
 #include "core/Choices.h"
 #include "core/GameState.h"
 #include "forms/Forms.h"
+#include "ui/FormParts.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/desktop/Placement.h"
 
@@ -32,14 +33,6 @@ constexpr int FewestTreasures = 1;
 
 constexpr int TipGap = 2;
 
-QString Words(const char* words) { return QString::fromUtf8(words); }
-
-QRect BoxOf(const forms::Control& control) {
-    return {control.box.left, control.box.top, control.box.width, control.box.height};
-}
-
-QColor PickerColour() { return QColor(Picker.colour.r, Picker.colour.g, Picker.colour.b); }
-
 }  // namespace
 
 TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent, const forms::Control& laidOut)
@@ -61,9 +54,7 @@ TNumTreasuresSlider::TNumTreasuresSlider(QWidget* parent, const forms::Control& 
     setToolTip(Words(laidOut.hint));
     setAccessibleName(Words(laidOut.accessibleName));
     // A face of its own, so that the ticks show against the red.
-    QPalette face = palette();
-    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-    setPalette(face);
+    SetColour(*this, QPalette::Window, QApplication::palette().color(QPalette::Button));
     setAutoFillBackground(true);
     // A click on the slider is never a click on the picker's background.
     setAttribute(Qt::WA_NoMousePropagation);
@@ -126,9 +117,7 @@ TfrmNumTreasures::TfrmNumTreasures(QWidget* parent)
       btnConfirm(new TPickerHandle(this, forms::ControlOf(Picker, "btnConfirm"))) {
     setObjectName(Picker.name);
     setFixedSize(Picker.width, Picker.height);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, PickerColour());
-    setPalette(colours);
+    SetColour(*this, QPalette::Window, ColourOf(Picker.colour));
     setCursor(Qt::PointingHandCursor);
     setToolTip(Words(Picker.hint));
     setAccessibleName(Words(Picker.accessibleName));
@@ -155,7 +144,7 @@ void TfrmNumTreasures::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setClipRegion(QRegion(rect()).subtracted(tbNumTreasures->geometry()));
-    QColor strip = PickerColour();
+    QColor strip = ColourOf(Picker.colour);
     strip.setAlphaF(Picker.opacity);
     painter.fillRect(rect(), strip);
 }

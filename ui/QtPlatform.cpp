@@ -5,6 +5,7 @@
 
 #include "core/GameState.h"
 #include "forms/Forms.h"
+#include "ui/FormParts.h"
 #include "ui/MyImage.h"
 #include "ui/Notice.h"
 #include "ui/NumTreasuresUnit.h"
@@ -21,8 +22,6 @@
 namespace ui {
 
 namespace {
-
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 TMyImage& WidgetOf(core::TCell& cell) { return static_cast<TMyImage&>(cell); }
 
@@ -49,7 +48,7 @@ QtPlatform::~QtPlatform() {
 }
 
 void QtPlatform::SetLabelText(core::Label label, const std::string& text) {
-    form_->ShowLabelText(label, FromUtf8(text));
+    form_->ShowLabelText(label, Words(text));
 }
 
 bool QtPlatform::HintsOn() { return form_->sbtHint->isChecked(); }
@@ -105,7 +104,7 @@ void QtPlatform::SetCellPicture(core::TCell& cell, core::Picture picture) {
 
 void QtPlatform::DrawCellText(core::TCell& cell, int x, int y, const std::string& text,
                               core::Rgb colour) {
-    WidgetOf(cell).DrawText(x, y, FromUtf8(text), QColor(colour.r, colour.g, colour.b));
+    WidgetOf(cell).DrawText(x, y, Words(text), QColor(colour.r, colour.g, colour.b));
 }
 
 void QtPlatform::SetClockEnabled(bool on) {
@@ -131,7 +130,7 @@ void QtPlatform::PlayCue(const std::string& name) { PlayCueFrom(*sound_, name); 
 void QtPlatform::ShowNotice(const std::string& text, const std::string& title,
                             core::NoticeButtons buttons) {
     Watching().NoticeOpens();
-    RunNotice(form_.get(), FromUtf8(text), FromUtf8(title),
+    RunNotice(form_.get(), Words(text), Words(title),
               buttons == core::NoticeButtons::OkCancel);
 }
 

@@ -6,6 +6,7 @@
 #include "core/Choices.h"
 #include "core/GameState.h"
 #include "forms/Forms.h"
+#include "ui/FormParts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -25,11 +26,11 @@ QMenu* CreatePopupMenu1(QWidget* parent) {
     menu->setObjectName("PopupMenu1");
     // Named as its button is.
     menu->setAccessibleName(
-        QString::fromUtf8(forms::ControlOf(forms::Form1, forms::SizeMenuButton).accessibleName));
+        Words(forms::ControlOf(forms::Form1, forms::SizeMenuButton).accessibleName));
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
     for (const forms::SizeItem& item : forms::SizeItems) {
-        QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+        QAction* action = menu->addAction(Words(item.caption));
         action->setObjectName(item.name);
         action->setData(item.tag);
         action->setCheckable(true);

@@ -6,6 +6,7 @@
 #include "core/Clock.h"
 #include "core/Game.h"
 #include "forms/Forms.h"
+#include "ui/FormParts.h"
 #include "ui/BoardRebuild.h"
 #include "ui/CellNumbers.h"
 #include "ui/NumTreasuresUnit.h"
@@ -27,16 +28,6 @@ namespace ui {
 namespace {
 
 constexpr int ClockPeriodMs = 1000;
-
-QColor ColourOf(forms::Colour colour) { return QColor(colour.r, colour.g, colour.b); }
-
-QString Words(const char* words) { return QString::fromUtf8(words); }
-
-void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(role, colour);
-    widget.setPalette(palette);
-}
 
 QLabel* MakeLabel(QWidget* parent, const forms::Control& control) {
     auto* label = new QLabel(Words(control.text), parent);
@@ -111,8 +102,7 @@ void TForm1::CreateControls() {
         QWidget* parent = control.parent ? findChild<QWidget*>(control.parent) : this;
         QWidget* made = MakeControl(parent, control);
         made->setObjectName(control.name);
-        const forms::Box& box = control.box;
-        made->setGeometry(box.left, box.top, box.width, box.height);
+        made->setGeometry(BoxOf(control));
         if (control.fit == forms::Fit::ToText) made->adjustSize();
         // A screen reader reads a button's hint as its description, and as its name without one.
         if (const char* name = forms::AccessibleNameOf(control)) {

@@ -4,6 +4,7 @@
 #include "ui/accessibility/Accessibility.h"
 
 #include "forms/Words.h"
+#include "ui/FormParts.h"
 #include "ui/NumTreasuresUnit.h"
 #include "ui/TreasureUnit.h"
 #include "ui/Watcher.h"
@@ -48,7 +49,7 @@ private:
         if (followed_.contains(&form)) return;
         followed_.append(&form);
         connect(form.sbtHint, &QAbstractButton::toggled, &form, [&form](bool on) {
-            Announce(form, QString::fromUtf8(on ? forms::words::HintsOn : forms::words::HintsOff));
+            Announce(form, Words(on ? forms::words::HintsOn : forms::words::HintsOff));
         });
         if (auto* picker = form.findChild<TfrmNumTreasures*>()) {
             connect(picker, &TfrmNumTreasures::confirmed, &form,

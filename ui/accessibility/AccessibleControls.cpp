@@ -4,6 +4,7 @@
 #include "ui/accessibility/AccessibleControls.h"
 
 #include "forms/Words.h"
+#include "ui/FormParts.h"
 #include "ui/FlatImageButton.h"
 #include "ui/NumTreasuresUnit.h"
 #include "ui/PictureHolder.h"
@@ -19,8 +20,8 @@ namespace ui {
 
 namespace {
 
-const QString PressWord = QString::fromUtf8(forms::words::Press);
-const QString ToggleWord = QString::fromUtf8(forms::words::Toggle);
+const QString PressWord = Words(forms::words::Press);
+const QString ToggleWord = Words(forms::words::Toggle);
 
 QPointer<QWidget>& AccessibleFocus() {
     static QPointer<QWidget> focus;
