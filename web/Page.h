@@ -26,8 +26,8 @@ void page_check_menu_item(int tag);
 void page_open_picker(const char* button, int maximum);
 void page_hide_picker();
 
-// The board: a grid of columns x rows whose first cell starts at (left, top) in the panel.
-void page_board(int columns, int rows, int left, int top);
+// The board: a grid of columns x rows of cells `cellSide` pixels square.
+void page_board(int columns, int rows, int cellSide);
 void page_new_cell(int id, int col, int row, int left, int top);
 void page_free_cell(int id);
 void page_cell_picture(int id, const char* picture);  // the holder's picture it copies

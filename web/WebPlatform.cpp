@@ -48,7 +48,7 @@ void WebPlatform::LayoutBoard() {
     const forms::Box& panel = forms::ControlOf(forms::Form1, "Panel1").box;
     core::BoardLeft = forms::BoardOffset(panel.width, core::BoardWidth);
     core::BoardTop = forms::BoardOffset(panel.height, core::BoardHeight);
-    page_board(core::BoardWidth, core::BoardHeight, core::BoardLeft, core::BoardTop);
+    page_board(core::BoardWidth, core::BoardHeight, forms::CellSide);
 }
 
 core::TCell* WebPlatform::NewCell(int col, int row) {

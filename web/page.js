@@ -11,11 +11,15 @@ var PageLibrary = {
     looks: {},      // name -> the control's description
     cells: {},      // id -> {canvas, picture, numbers}
     rows: [],       // the board's row elements
+    cellSide: 0,    // a cell's side in the window's pixels
     scales: [1],
     pictures: {},   // file -> a promise of its image
     busy: false,    // the game's C++ is handling an event, or waits on a notice
     audio: null,
-    cue: null,
+    sounds: {},     // file -> a promise of its decoded cue, or of null when it will not play
+    cue: null,      // the cue playing
+    cueAsked: 0,    // cues asked for so far: only the last one asked for starts
+    clock: 0,       // the clock's interval
     // As forms::Kind and forms::Fit number them.
     Kind: {ImageButton: 0, ToggleButton: 1, Label: 2, Panel: 3, Board: 4, Holder: 5, Slider: 6,
            Handle: 7},
@@ -162,12 +166,13 @@ var PageLibrary = {
       if (!cell.picture) return;
       Page.picture(cell.picture).then(function (image) {
         if (!image || !canvas.isConnected) return;
-        var side = Math.round(48 * scale);
+        var side = Math.round(Page.cellSide * scale);
         if (canvas.width !== side) canvas.width = canvas.height = side;
         var context = canvas.getContext('2d');
         context.setTransform(1, 0, 0, 1, 0, 0);
         context.drawImage(image, 0, 0, side, side);
-        context.setTransform(side / 48, 0, 0, side / 48, 0, 0);
+        var unit = side / Page.cellSide;  // the numbers stand in window pixels
+        context.setTransform(unit, 0, 0, unit, 0, 0);
         context.font = 'bold ' + Page.number.pixels + 'px "Pelimor Sans"';
         cell.numbers.forEach(function (n) {
           context.fillStyle = Page.colour(n.colour);
@@ -265,14 +270,13 @@ var PageLibrary = {
     playCue: function (name) {
       if (!Page.audio) return;
       var file = 'wav/' + name + '.wav';
-      Page.sounds = Page.sounds || {};
       if (!Page.sounds[file]) {
         Page.sounds[file] = fetch(file)
           .then(function (r) { return r.ok ? r.arrayBuffer() : Promise.reject(); })
           .then(function (data) { return Page.audio.decodeAudioData(data); })
           .catch(function () { return null; });
       }
-      var asked = Page.cueAsked = (Page.cueAsked || 0) + 1;
+      var asked = ++Page.cueAsked;
       if (Page.cue) { Page.cue.stop(); Page.cue = null; }  // a new cue cuts off the last
       Page.sounds[file].then(function (buffer) {
         if (!buffer || asked !== Page.cueAsked) return;  // a missing file plays nothing
@@ -285,13 +289,11 @@ var PageLibrary = {
     },
   },
 
-  page_picture_scale__deps: ['$Page'],
   page_picture_scale: function (scale) {
     if (scale === 1) Page.scales = [];
     Page.scales.push(scale);
   },
 
-  page_form__deps: ['$Page'],
   page_form: function (form, caption, width, height, colour, opacity, hint, name) {
     form = UTF8ToString(form);
     var element = document.getElementById(form);
@@ -306,13 +308,11 @@ var PageLibrary = {
     Page.forms[form] = element;
   },
 
-  page_control__deps: ['$Page'],
   page_control: function (form, name, kind, parent, left, top, width, height) {
     Page.makeControl(UTF8ToString(form), UTF8ToString(name), kind,
                      parent ? UTF8ToString(parent) : null, left, top, width, height);
   },
 
-  page_look__deps: ['$Page'],
   page_look: function (name, picture, hint, accessibleName, fontPixels, colour, align, fit,
                        opaque, hidden, text) {
     name = UTF8ToString(name);
@@ -350,7 +350,6 @@ var PageLibrary = {
     }
   },
 
-  page_menu_item__deps: ['$Page'],
   page_menu_item: function (caption, tag, checked) {
     var item = document.createElement('div');
     item.setAttribute('role', 'menuitemradio');
@@ -364,7 +363,6 @@ var PageLibrary = {
     document.getElementById('PopupMenu1').appendChild(item);
   },
 
-  page_ready__deps: ['$Page'],
   page_ready: function () {
     performance.mark('pelimor-built');  // every control in, not yet every picture
     var menu = document.getElementById('PopupMenu1');
@@ -391,22 +389,18 @@ var PageLibrary = {
     });
   },
 
-  page_set_text__deps: ['$Page'],
   page_set_text: function (name, text) {
     Page.controls[UTF8ToString(name)].textContent = UTF8ToString(text);
   },
-  page_describe__deps: ['$Page'],
   page_describe: function (name, words) {
     Page.controls[UTF8ToString(name)].setAttribute('aria-description', UTF8ToString(words));
   },
-  page_set_down__deps: ['$Page'],
   page_set_down: function (name, down) {
     var button = Page.controls[UTF8ToString(name)];
     button.classList.toggle('down', !!down);
     button.setAttribute('aria-pressed', down ? 'true' : 'false');
     Page.drawButton(button);
   },
-  page_popup_menu__deps: ['$Page'],
   page_popup_menu: function (button) {
     Page.openAt(document.getElementById('PopupMenu1'), UTF8ToString(button));
   },
@@ -415,7 +409,6 @@ var PageLibrary = {
       item.setAttribute('aria-checked', Number(item.dataset.tag) === tag ? 'true' : 'false');
     });
   },
-  page_open_picker__deps: ['$Page'],
   page_open_picker: function (button, maximum) {
     var picker = Page.forms.frmNumTreasures;
     Page.sliderState.maximum = maximum;
@@ -431,12 +424,11 @@ var PageLibrary = {
     Page.forms.Form1.appendChild(picker);
     Page.openAt(picker, UTF8ToString(button));
   },
-  page_hide_picker__deps: ['$Page'],
   page_hide_picker: function () { Page.forms.frmNumTreasures.hidden = true; },
 
-  page_board__deps: ['$Page'],
-  page_board: function (columns, rows, left, top) {
+  page_board: function (columns, rows, cellSide) {
     var board = Page.controls.Panel1;
+    Page.cellSide = cellSide;
     board.replaceChildren();
     board.setAttribute('aria-rowcount', rows);
     board.setAttribute('aria-colcount', columns);
@@ -449,7 +441,6 @@ var PageLibrary = {
       Page.rows.push(row);
     }
   },
-  page_new_cell__deps: ['$Page'],
   page_new_cell: function (id, col, row, left, top) {
     if (!Page.number) Page.number = Page.findNumberFont();
     var canvas = document.createElement('canvas');
@@ -457,6 +448,7 @@ var PageLibrary = {
     canvas.setAttribute('role', 'gridcell');
     canvas.style.left = left + 'px';
     canvas.style.top = top + 'px';
+    canvas.style.width = canvas.style.height = Page.cellSide + 'px';
     var cell = Page.cells[id] = {canvas: canvas, picture: null, numbers: []};
     var pressed = null;
     canvas.addEventListener('pointerdown', function (event) {
@@ -479,36 +471,30 @@ var PageLibrary = {
     });
     Page.rows[row].appendChild(canvas);
   },
-  page_free_cell__deps: ['$Page'],
   page_free_cell: function (id) {
     Page.cells[id].canvas.remove();
     delete Page.cells[id];
   },
-  page_cell_picture__deps: ['$Page'],
   page_cell_picture: function (id, holder) {
     var cell = Page.cells[id];
     cell.picture = Page.looks[UTF8ToString(holder)].picture;
     cell.numbers = [];
     Page.drawCell(cell);
   },
-  page_cell_text__deps: ['$Page'],
   page_cell_text: function (id, x, y, text, colour, times) {
     var cell = Page.cells[id];
     cell.numbers.push({x: x, y: y, text: UTF8ToString(text), colour: colour, times: times});
   },
-  page_cell_name__deps: ['$Page'],
   page_cell_name: function (id, name) {
     Page.cells[id].canvas.setAttribute('aria-label', UTF8ToString(name));
   },
 
-  page_clock__deps: ['$Page'],
   page_clock: function (on) {
     clearInterval(Page.clock);
     // A tick while a notice waits is the timer's own end, which the next tick makes as well.
     if (on) Page.clock = setInterval(function () { Page.call('web_tick', [], []); }, 1000);
   },
   page_now: function () { return performance.now(); },
-  page_cue__deps: ['$Page'],
   page_cue: function (name) { Page.playCue(UTF8ToString(name)); },
   page_announce: function (words) {
     var said = document.getElementById('said');
@@ -523,7 +509,6 @@ var PageLibrary = {
     closed.hidden = false;
   },
 
-  page_notice__deps: ['$Page'],
   page_notice: function (text, title, withCancel) {
     return Asyncify.handleAsync(function () {
       var notice = document.getElementById('notice');
