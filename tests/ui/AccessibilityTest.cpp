@@ -160,7 +160,7 @@ TEST_F(Accessibility, ButtonsAreNamedInRussianAndEachPressDoesWhatItsClickDoes) 
     EXPECT_FALSE(startedBehindNotice || core::GameRunning);
 
     Act(f.sbtNumTreasures);  // acts on the mouse going down; a Press opens it all the same
-    EXPECT_TRUE(form().frmNumTreasures->isVisible());
+    EXPECT_TRUE(picker().isVisible());
     Act(f.sbtExit);
     EXPECT_FALSE(f.isVisible());
 }
@@ -284,15 +284,15 @@ TEST_F(Accessibility, EachMoveIsToldAtOnceAndANewBoardBecomesTheFocusWithoutTaki
 TEST_F(Accessibility, ThePickerOpensWithItsCountAsTheFocusAndItsHandlesDoWhatAClickThereDoes) {
     ScreenReader reader;
     ClickPickerButton();
-    TNumTreasuresSlider* slider = form().frmNumTreasures->tbNumTreasures;
+    TNumTreasuresSlider* slider = picker().tbNumTreasures;
     ASSERT_TRUE(QTest::qWaitFor([&] { return reader.Count(QAccessible::Focus, slider) > 0; }));
     QAccessibleInterface& count = Accessible(slider);
     EXPECT_EQ(count.role(), QAccessible::Slider);
     EXPECT_EQ(count.text(QAccessible::Value), QStringLiteral("1"));
     EXPECT_TRUE(count.state().focused);
-    QAccessibleInterface& picker = Accessible(form().frmNumTreasures);
+    QAccessibleInterface& window = Accessible(&picker());
     QStringList parts;
-    for (int i = 0; i < picker.childCount(); ++i) parts << Name(picker.child(i));
+    for (int i = 0; i < window.childCount(); ++i) parts << Name(window.child(i));
     EXPECT_EQ(parts, QStringList({"Число кладов", "Меньше", "Больше", "Подтвердить"}));
 
     // A click where a handle stands and the handle's Press each do the same, once: a Press right
@@ -306,23 +306,23 @@ TEST_F(Accessibility, ThePickerOpensWithItsCountAsTheFocusAndItsHandlesDoWhatACl
         clickAt(*form().lblTime);
         Act(handle);
     };
-    clickAt(*form().frmNumTreasures->btnMore);
-    Act(form().frmNumTreasures->btnMore);
+    clickAt(*picker().btnMore);
+    Act(picker().btnMore);
     EXPECT_EQ(slider->value(), 2);
-    press(form().frmNumTreasures->btnMore);
+    press(picker().btnMore);
     EXPECT_EQ(slider->value(), 3);
-    press(form().frmNumTreasures->btnFewer);
+    press(picker().btnFewer);
     EXPECT_EQ(slider->value(), 2);
     clickAt(*form().lblTime);
-    clickAt(*form().frmNumTreasures->btnFewer);
+    clickAt(*picker().btnFewer);
     EXPECT_EQ(slider->value(), 1);
-    press(form().frmNumTreasures->btnMore);
-    press(form().frmNumTreasures->btnConfirm);
-    EXPECT_FALSE(form().frmNumTreasures->isVisible());
+    press(picker().btnMore);
+    press(picker().btnConfirm);
+    EXPECT_FALSE(picker().isVisible());
     EXPECT_EQ(core::TreasureTotal, 2);
     EXPECT_EQ(reader.Count(QAccessible::Focus, form().sbtNumTreasures), 1);
     ClickPickerButton();
-    clickAt(*form().frmNumTreasures->btnConfirm);
+    clickAt(*picker().btnConfirm);
     EXPECT_EQ(core::TreasureTotal, 1);
 }
 

@@ -134,9 +134,8 @@ void GameWindow::ReleaseWindow(QPoint at, Qt::MouseButton button) {
 void GameWindow::ClickPickerButton() { ClickButton(*form().sbtNumTreasures); }
 
 void GameWindow::ClickPickerBackground() {
-    QWidget& picker = *form().frmNumTreasures;
-    const QPoint strip(picker.width() - 8, picker.height() / 2);
-    QTest::mouseClick(picker.windowHandle(), Qt::LeftButton, {}, strip);
+    const QPoint strip(picker().width() - 8, picker().height() / 2);
+    QTest::mouseClick(picker().windowHandle(), Qt::LeftButton, {}, strip);
 }
 
 void GameWindow::DestroyWindows() { platform_.reset(); }

@@ -67,6 +67,7 @@ protected:
     void TearDown() override;
 
     ui::TForm1& form() { return *platform_->Form1(); }
+    TfrmNumTreasures& picker() { return *form().frmNumTreasures; }
     ui::QtPlatform& platform() { return *platform_; }
     // The cue requests so far: "file wav/<name>.wav" or "alert".
     std::vector<std::string>& cues() { return sound_->calls; }

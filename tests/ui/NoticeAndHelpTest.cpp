@@ -24,10 +24,10 @@ using NoticesAndHelp = GameWindow;
 
 TEST_F(NoticesAndHelp, EveryNoticeBlocksBothWindowsUntilItCloses) {
     ClickPickerButton();
-    ASSERT_TRUE(form().frmNumTreasures->isVisible());
+    ASSERT_TRUE(picker().isVisible());
     // The picker is left open across the start with a count on its slider.
     StartOn({"T...", "....", "....", "..T."});
-    form().frmNumTreasures->tbNumTreasures->setValue(3);
+    picker().tbNumTreasures->setValue(3);
 
     struct Seen {
         Qt::WindowModality modality = Qt::NonModal;
@@ -42,8 +42,8 @@ TEST_F(NoticesAndHelp, EveryNoticeBlocksBothWindowsUntilItCloses) {
         ClickPickerBackground();
         ClickPickerButton();
         ClickButton(*form().sbtCreateNewSizeGame);
-        seen.pickerOpen = form().frmNumTreasures->isVisible();
-        seen.slider = form().frmNumTreasures->tbNumTreasures->value();
+        seen.pickerOpen = picker().isVisible();
+        seen.slider = picker().tbNumTreasures->value();
         seen.total = core::TreasureTotal;
         seen.menuShown = form().PopupMenu1->isVisible();
     });
@@ -57,7 +57,7 @@ TEST_F(NoticesAndHelp, EveryNoticeBlocksBothWindowsUntilItCloses) {
 
     // With the notice gone the same click confirms.
     ClickPickerBackground();
-    EXPECT_FALSE(form().frmNumTreasures->isVisible());
+    EXPECT_FALSE(picker().isVisible());
     EXPECT_EQ(core::TreasureTotal, 3);
 }
 

@@ -12,23 +12,12 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QApplication>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QToolTip>
 
 namespace uitest {
 namespace {
-
-using Picker = GameWindow;
-
-// The slider of the one picker there is, the window's under test.
-QSlider& Slider() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* picker = qobject_cast<ui::TfrmNumTreasures*>(window)) return *picker->tbNumTreasures;
-    }
-    std::abort();
-}
 
 // Where the slider draws its thumb now, as the style lays it out.
 QRect ThumbRect(const QSlider& slider) {
@@ -50,24 +39,29 @@ QRect ThumbRect(const QSlider& slider) {
                                           &slider);
 }
 
-// One press on the track, held well past the half second after which sliders repeat.
-void HoldOnTrack(int y) {
-    QTest::mousePress(&Slider(), Qt::LeftButton, {}, QPoint(20, y));
-    QTest::qWait(900);
-    QTest::mouseRelease(&Slider(), Qt::LeftButton, {}, QPoint(20, y));
-}
+class Picker : public GameWindow {
+protected:
+    QSlider& Slider() { return *picker().tbNumTreasures; }
+
+    // One press on the track, held well past the half second after which sliders repeat.
+    void HoldOnTrack(int y) {
+        QTest::mousePress(&Slider(), Qt::LeftButton, {}, QPoint(20, y));
+        QTest::qWait(900);
+        QTest::mouseRelease(&Slider(), Qt::LeftButton, {}, QPoint(20, y));
+    }
+};
 
 TEST_F(Picker, IsCreatedHiddenAsTheMainWindowsOwnAndGoesWithIt) {
     ASSERT_NE(form().frmNumTreasures, nullptr);
-    EXPECT_FALSE(form().frmNumTreasures->isVisible());
-    EXPECT_EQ(form().frmNumTreasures->parentWidget(), &form());
-    EXPECT_TRUE(form().frmNumTreasures->isWindow());
+    EXPECT_FALSE(picker().isVisible());
+    EXPECT_EQ(picker().parentWidget(), &form());
+    EXPECT_TRUE(picker().isWindow());
 
     ClickPickerButton();
-    ASSERT_TRUE(form().frmNumTreasures->isVisible());
-    const QPointer<QWidget> picker = form().frmNumTreasures;
+    ASSERT_TRUE(picker().isVisible());
+    const QPointer<QWidget> shown = &picker();
     DestroyWindows();  // the program ends with the picker still open
-    EXPECT_TRUE(picker.isNull());
+    EXPECT_TRUE(shown.isNull());
 }
 
 // Opened from hidden or again while shown, the picker stands at the button's bottom-left corner,
@@ -86,38 +80,38 @@ TEST_F(Picker, AnyButtonOpensItOnThePressUnderItsButtonAtOneOfAQuarterOfTheBoard
         ChooseSide(side);
         // Left at the bottom and moved away; hidden every other time.
         Slider().setValue(Slider().maximum());
-        form().frmNumTreasures->move(0, 0);
-        form().frmNumTreasures->setVisible(side % 2 == 0);
+        picker().move(0, 0);
+        picker().setVisible(side % 2 == 0);
         PressWindow(onButton, buttons[side % 3]);
-        EXPECT_TRUE(form().frmNumTreasures->isVisible()) << "open before the button comes up";
+        EXPECT_TRUE(picker().isVisible()) << "open before the button comes up";
         ReleaseWindow(onButton, buttons[side % 3]);
         EXPECT_EQ(Slider().minimum(), 1);
         EXPECT_EQ(Slider().maximum(), largest[side - 4]);
         EXPECT_EQ(Slider().value(), 1) << "the current TreasureTotal is not shown";
-        EXPECT_EQ(form().frmNumTreasures->pos(), client + QPoint(201, 42));
+        EXPECT_EQ(picker().pos(), client + QPoint(201, 42));
     }
     EXPECT_EQ(core::TreasureTotal, 3) << "opening changes no count";
-    EXPECT_EQ(form().frmNumTreasures->size(), QSize(64, 350));
+    EXPECT_EQ(picker().size(), QSize(64, 350));
     // A red strip, wherever the slider leaves the background uncovered.
-    EXPECT_EQ(form().frmNumTreasures->grab().toImage().pixelColor(55, 170), QColor(255, 0, 0));
+    EXPECT_EQ(picker().grab().toImage().pixelColor(55, 170), QColor(255, 0, 0));
 }
 
 TEST_F(Picker, NoButtonOpensItDuringAGameAndOneLeftOpenKeepsItsPlaceAndCount) {
     ClickPickerButton();
     HoldOnTrack(300);
-    form().frmNumTreasures->move(5, 5);
+    picker().move(5, 5);
     StartOn({"T...", "....", "....", "...."});
     const QPoint onButton = CentreOf(*form().sbtNumTreasures);
     for (bool shown : {true, false}) {
-        form().frmNumTreasures->setVisible(shown);
+        picker().setVisible(shown);
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             PressWindow(onButton, button);
             ReleaseWindow(onButton, button);
-            EXPECT_EQ(form().frmNumTreasures->isVisible(), shown) << button;
+            EXPECT_EQ(picker().isVisible(), shown) << button;
         }
     }
     EXPECT_EQ(Slider().value(), 2);
-    EXPECT_EQ(form().frmNumTreasures->pos(), QPoint(5, 5));
+    EXPECT_EQ(picker().pos(), QPoint(5, 5));
 }
 
 TEST_F(Picker, OnePressOnTheTrackMovesTheThumbOneStepTowardThePress) {
@@ -145,8 +139,8 @@ TEST_F(Picker, OnePressOnTheTrackMovesTheThumbOneStepTowardThePress) {
 TEST_F(Picker, NoKeyMovesTheSlider) {
     ChooseSide(8);
     ClickPickerButton();
-    form().frmNumTreasures->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form().frmNumTreasures));
+    picker().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker()));
     Slider().setValue(8);
     // A click on the thumb, as a player would before reaching for the keys.
     QTest::mouseClick(&Slider(), Qt::LeftButton, {}, ThumbRect(Slider()).center());
@@ -156,7 +150,7 @@ TEST_F(Picker, NoKeyMovesTheSlider) {
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Home,
                         Qt::Key_End, Qt::Key_Right, Qt::Key_Left}) {
         SCOPED_TRACE(key);
-        QTest::keyClick(form().frmNumTreasures->windowHandle(), key);  // as the window system delivers it
+        QTest::keyClick(picker().windowHandle(), key);  // as the window system delivers it
         QTest::keyClick(&Slider(), key);                         // even straight at the slider
         EXPECT_EQ(Slider().value(), 8);
     }
@@ -165,7 +159,7 @@ TEST_F(Picker, NoKeyMovesTheSlider) {
 TEST_F(Picker, DraggingShowsTheNumberAndOnlyALeftClickOnTheStripConfirmsAndHides) {
     ChooseSide(10);
     ClickPickerButton();
-    QSignalSpy confirmations(form().frmNumTreasures, &TfrmNumTreasures::confirmed);
+    QSignalSpy confirmations(&picker(), &TfrmNumTreasures::confirmed);
     const QString hidden = form().lblNumTreasures->text();
 
     const QPoint grip = ThumbRect(Slider()).center();
@@ -179,19 +173,19 @@ TEST_F(Picker, DraggingShowsTheNumberAndOnlyALeftClickOnTheStripConfirmsAndHides
 
     // Clicks on the slider belong to the slider; other buttons on the strip do nothing.
     QTest::mouseClick(&Slider(), Qt::LeftButton, {}, ThumbRect(Slider()).center());
-    QTest::mouseClick(form().frmNumTreasures, Qt::RightButton, {}, QPoint(55, 170));
+    QTest::mouseClick(&picker(), Qt::RightButton, {}, QPoint(55, 170));
     // A press on the thumb released over the strip, level with it, is no click on the strip.
-    const QPoint thumb = Slider().mapTo(form().frmNumTreasures, ThumbRect(Slider()).center());
-    QTest::mousePress(form().frmNumTreasures->windowHandle(), Qt::LeftButton, {}, thumb);
-    QTest::mouseRelease(form().frmNumTreasures->windowHandle(), Qt::LeftButton, {}, {55, thumb.y()});
-    EXPECT_TRUE(form().frmNumTreasures->isVisible());
+    const QPoint thumb = Slider().mapTo(&picker(), ThumbRect(Slider()).center());
+    QTest::mousePress(picker().windowHandle(), Qt::LeftButton, {}, thumb);
+    QTest::mouseRelease(picker().windowHandle(), Qt::LeftButton, {}, {55, thumb.y()});
+    EXPECT_TRUE(picker().isVisible());
     EXPECT_EQ(Slider().value(), dragged);
     EXPECT_EQ(core::TreasureTotal, 1);
     EXPECT_EQ(form().lblNumTreasures->text(), hidden);
     EXPECT_EQ(confirmations.count(), 0);
 
     ClickPickerBackground();
-    EXPECT_FALSE(form().frmNumTreasures->isVisible());
+    EXPECT_FALSE(picker().isVisible());
     EXPECT_EQ(core::TreasureTotal, dragged);
     ASSERT_EQ(confirmations.count(), 1);
     EXPECT_EQ(confirmations.front().front().toInt(), dragged);
@@ -212,7 +206,7 @@ TEST_F(Picker, AConfirmationDuringAGameSetsTheWinTargetForTheFindsThatFollow) {
 
     Slider().setValue(2);
     ClickPickerBackground();
-    EXPECT_FALSE(form().frmNumTreasures->isVisible());
+    EXPECT_FALSE(picker().isVisible());
     EXPECT_TRUE(core::GameRunning);
     EXPECT_EQ(form().lblNumTreasures->text(), QStringLiteral("Спрятано кладов: 2"));
     EXPECT_EQ(form().lblNumMyTreasures->text(), QStringLiteral("Найдено кладов: 0"));
