@@ -108,8 +108,7 @@ const Control& ControlOf(const Form& form, std::string_view name) {
 
 const char* AccessibleNameOf(const Control& control) {
     if (control.accessibleName != nullptr) return control.accessibleName;
-    const bool button = control.kind == Kind::ImageButton || control.kind == Kind::ToggleButton;
-    return button ? control.hint : nullptr;
+    return IsButton(control) ? control.hint : nullptr;
 }
 
 const char* LabelName(core::Label label) {

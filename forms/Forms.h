@@ -78,6 +78,10 @@ extern const Form frmNumTreasures;
 // The control of this name; the first control when there is none (a mistyped name is caught by
 // the tests, which look every name up).
 const Control& ControlOf(const Form& form, std::string_view name);
+// A flat button with a glyph, toggle or not.
+inline bool IsButton(const Control& control) {
+    return control.kind == Kind::ImageButton || control.kind == Kind::ToggleButton;
+}
 // What a screen reader calls a control: its accessible name, or a button's hint without one.
 const char* AccessibleNameOf(const Control& control);
 

@@ -27,9 +27,7 @@ void Preload(const char* picture) {
 
 int main() {
     for (const forms::Control& control : forms::Form1.controls) {
-        const bool button = control.kind == forms::Kind::ImageButton ||
-                            control.kind == forms::Kind::ToggleButton;
-        if (button) Preload(control.picture);
+        if (forms::IsButton(control)) Preload(control.picture);
     }
     const char* closed = forms::HolderName(core::Picture::Unopened);
     Preload(forms::ControlOf(forms::Form1, closed).picture);

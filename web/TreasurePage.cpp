@@ -45,8 +45,7 @@ void TellBoard(bool isNew) {
     const std::string words = forms::words::GameWords(core::GameRunning, core::TreasureTotal);
     page_describe("Panel1", words.c_str());
     if (!isNew) return;
-    const std::string size = std::to_string(core::BoardWidth) + " x " +
-                             std::to_string(core::BoardHeight);
+    const std::string& size = Platform().LabelText(core::Label::lblWH);
     page_announce((size + ". " + words).c_str());
 }
 

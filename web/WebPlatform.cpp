@@ -37,6 +37,7 @@ std::string NameOf(const WebCell& cell) {
 }
 
 void WebPlatform::SetLabelText(core::Label label, const std::string& text) {
+    labels_[label] = text;
     page_set_text(forms::LabelName(label), text.c_str());
 }
 

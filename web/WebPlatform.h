@@ -54,6 +54,8 @@ public:
     void ShowNotice(const std::string& text, const std::string& title,
                     core::NoticeButtons buttons) override;
 
+    // The text the rules last gave a label.
+    const std::string& LabelText(core::Label label) { return labels_[label]; }
     WebCell* CellWithId(int id);
     // Hands the page every cell changed since, with its new name.
     void Flush();
@@ -65,6 +67,7 @@ public:
     bool hintsDown = false;  // the hint toggle is down
 
 private:
+    std::map<core::Label, std::string> labels_;
     std::map<int, WebCell*> cells_;
     int lastId_ = 0;
     bool clockOn_ = false;

@@ -109,6 +109,7 @@ def chooses(site):
         items[-1].click()
         page.until("a 12 x 12 board", "document.querySelectorAll('canvas.cell').length == 144")
         page.expect("the size label", page.text("lblWH"), "12 x 12")
+        page.expect("the size heard", page.said(), "12 x 12. Игра не идёт: нажмите «Новая игра»")
         page.pick(3)
         page.click("sbtHint")
         page.expect("the hint toggle", page.element("sbtHint").get_attribute("aria-pressed"),
